@@ -81,3 +81,19 @@ public:
 };
 
 } // namespace corvane
+
+namespace corvane {
+
+// Every platform facility of the running program; the entry point fills it with the real ones,
+// tests with fakes. Pointers never change after start-up; a facility a test does not need may be null.
+struct Platform {
+    Prompts* prompts = nullptr;
+    UrlOpener* urls = nullptr;
+    HttpClient* http = nullptr;
+    EchoClient* echo = nullptr;
+    ProcessRunner* processes = nullptr;
+    RegionalSettings* regional = nullptr;
+    SerialPortProbe* serial = nullptr;
+};
+
+} // namespace corvane

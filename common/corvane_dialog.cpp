@@ -1,0 +1,68 @@
+#include "common/corvane_dialog.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace corvane {
+
+QFont programFont(int pointSize, bool bold) {
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const char* name : {"Verdana", "DejaVu Sans", "Liberation Sans", "Arial"})
+            if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    QFont font(family, pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+CorvaneDialog::CorvaneDialog(AppState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setFont(programFont());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(kWindowColour));
+    setPalette(background);
+    setAutoFillBackground(true);
+}
+
+QString CorvaneDialog::text(int index) const { return QString::fromStdString(state_.Texts[index]); }
+
+void CorvaneDialog::addTitleLabels(QPoint codePos, QPoint descPos) {
+    L_SW_Code = new QLabel(QString::fromStdString(state_.SoftwareCode), this);
+    L_SW_Code->setObjectName("L_SW_Code");
+    L_SW_Code->setFont(programFont(24));
+    L_SW_Code->setStyleSheet("color: grey");
+    L_SW_Code->move(codePos);
+    L_SW_Code->adjustSize();
+
+    L_SW_Desc = new QLabel(this);
+    L_SW_Desc->setObjectName("L_SW_Desc");
+    L_SW_Desc->setFont(programFont(8, true));
+    L_SW_Desc->setStyleSheet("color: grey");
+    L_SW_Desc->move(descPos);
+}
+
+QPushButton* CorvaneDialog::addButton(const char* objectName, QRect geometry) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void CorvaneDialog::setClientSize(int width, int height) {
+    setFixedSize(width, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width / 2, height / 2));
+    }
+}
+
+} // namespace corvane

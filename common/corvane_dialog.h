@@ -1,0 +1,45 @@
+#pragma once
+// Base of every modal window: the common look (background, Verdana 8 pt, fixed size with only a
+// close box, centred), the title labels, access to the state, the catalogue and the prompts.
+#include "app/app_state.h"
+#include "common/platform.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace corvane {
+
+class CorvaneDialog : public QDialog {
+    Q_OBJECT
+public:
+    CorvaneDialog(AppState& state, Platform& platform, QWidget* parent = nullptr);
+
+    // Applies the catalogue texts to the window's controls.
+    virtual void Set_Lang() {}
+
+protected:
+    // Catalogue text `index`.
+    QString text(int index) const;
+    Prompts& prompts() const { return *platform_.prompts; }
+
+    // The title labels L_SW_Code (SoftwareCode, 24 pt grey) and L_SW_Desc (bold grey).
+    void addTitleLabels(QPoint codePos = {16, 8}, QPoint descPos = {16, 42});
+    // A push button with its object name, at a place and size in the client area.
+    QPushButton* addButton(const char* objectName, QRect geometry);
+    // Fixes the client size and centres the window on the screen.
+    void setClientSize(int width, int height);
+
+    AppState& state_;
+    Platform& platform_;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+};
+
+// The program's font: Verdana where installed, a close sans-serif otherwise.
+QFont programFont(int pointSize = 8, bool bold = false);
+inline constexpr QRgb kWindowColour = 0xF8F7ED; // RGB(248, 247, 237)
+
+} // namespace corvane
