@@ -1,0 +1,32 @@
+#pragma once
+// The checks the communication settings window runs on OK, in the window's order.
+#include "settings/par_gen_file.h"
+#include "text/text_catalogue.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+// One rule: the key's text read as an integer (no integer counts as -1) must lie in [min, max] and
+// differ from `excluded` when given. A rule with `onlyIf` applies only while that check box is set.
+struct ParGenRule {
+    ParGenKey key;
+    long long min;
+    long long max;
+    std::optional<long long> excluded;
+    std::optional<ParGenKey> onlyIf;
+    int messageIndex; // catalogue text shown when the rule fails
+};
+std::span<const ParGenRule> parGenRules();
+
+// Catalogue indices of every failing rule, in the window's order.
+std::vector<int> failingParGenRules(const ParGenValues& values);
+
+// The messages of every failing rule, in the window's order, exactly as the window shows them.
+// The window reports the first; an empty list means the values may be saved.
+std::vector<std::string> checkParGen(const ParGenValues& values, const TextCatalogue& texts);
+
+} // namespace corvane
