@@ -11,6 +11,7 @@ namespace {
 const Command kCommands[] = {
     {"--version", "", runVersion},
     {"texts", "[--language FILE]", runTexts},
+    {"job", "--app-dir DIR --project NAME --ip TEXT --option 0|1|2 --read-back 0|1", runJob},
 };
 
 int printUsage(std::ostream& err) {
