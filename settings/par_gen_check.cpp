@@ -54,4 +54,8 @@ std::vector<std::string> checkParGen(const ParGenValues& values, const TextCatal
     return messages;
 }
 
+std::vector<std::string> checkParGenFile(const std::filesystem::path& path, const TextCatalogue& texts) {
+    return checkParGen(windowValues(readParGenFile(path)), texts);
+}
+
 } // namespace corvane

@@ -3,6 +3,7 @@
 #include "settings/par_gen_file.h"
 #include "text/text_catalogue.h"
 
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,5 +29,9 @@ std::vector<int> failingParGenRules(const ParGenValues& values);
 // The messages of every failing rule, in the window's order, exactly as the window shows them.
 // The window reports the first; an empty list means the values may be saved.
 std::vector<std::string> checkParGen(const ParGenValues& values, const TextCatalogue& texts);
+
+// checkParGen on the values the window would load from `path` (its defaults when the file or an
+// element is missing, so a missing file passes). Throws FileError for a malformed file.
+std::vector<std::string> checkParGenFile(const std::filesystem::path& path, const TextCatalogue& texts);
 
 } // namespace corvane
