@@ -23,5 +23,6 @@ int usageError(const Command& command, std::ostream& err);
 int runVersion(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runTexts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runJob(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli

@@ -12,6 +12,7 @@ const Command kCommands[] = {
     {"--version", "", runVersion},
     {"texts", "[--language FILE]", runTexts},
     {"job", "--app-dir DIR --project NAME --ip TEXT --option 0|1|2 --read-back 0|1", runJob},
+    {"check", "CONFIG_DIR", runCheck},
 };
 
 int printUsage(std::ostream& err) {
