@@ -5,6 +5,9 @@
 #include "common/curl_http_client.h"
 #include "common/locale_regional_settings.h"
 #include "common/qt_platform.h"
+#include "common/serial_port_probe.h"
+#include "update/icmp_echo_client.h"
+#include "update/system_process_runner.h"
 
 #include <QTimer>
 #include <cstring>
@@ -27,11 +30,17 @@ int main(int argc, char* argv[]) {
     corvane::DesktopUrlOpener urls;
     corvane::CurlHttpClient http;
     corvane::LocaleRegionalSettings regional;
+    corvane::IcmpEchoClient echo;
+    corvane::SystemProcessRunner processes;
+    corvane::LinuxSerialPortProbe serial;
     corvane::Platform platform;
     platform.prompts = &prompts;
     platform.urls = &urls;
     platform.http = &http;
     platform.regional = &regional;
+    platform.echo = &echo;
+    platform.processes = &processes;
+    platform.serial = &serial;
     application.setPrompts(&prompts);
 
     corvane::AppState state;

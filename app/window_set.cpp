@@ -4,6 +4,7 @@
 #include "app/new_project_window.h"
 #include "app/open_conf_window.h"
 #include "app/soft_options_window.h"
+#include "settings/par_gen_window.h"
 
 namespace corvane {
 
@@ -23,6 +24,7 @@ WindowSet::WindowSet(AppState& state, Platform& platform)
     auto* softOptions = create<TFSoftOptions>(state, platform);
     softOptions->setChangeLanguage([main = main_.get()] { main->Change_Language(); });
     windows.softOptions = softOptions;
+    windows.parGen = create<TFParGen>(state, platform);
     main_->attachWindows(windows);
 }
 

@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     for (QWidget* window : windows.creationOrder()) {
         window->show(); // runs the show handler, as the modal showing does
         QApplication::processEvents();
-        const QString file = output.filePath("app_" + window->objectName() + ".png");
+        const QString name = QString(window->metaObject()->className()).section("::", -1);
+        const QString file = output.filePath("app_" + name + ".png");
         if (!window->grab().save(file)) ++failures;
         window->hide();
     }
