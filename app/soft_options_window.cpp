@@ -103,6 +103,8 @@ TFSoftOptions::TFSoftOptions(AppState& state, Platform& platform, QWidget* paren
                               std::pair{&TS_Soft_Settings, "TS_Soft_Settings"}}) {
         *page = new QWidget;
         (*page)->setObjectName(name);
+        (*page)->setPalette(palette()); // the window's colour, which the flag pictures' margins share
+        (*page)->setAutoFillBackground(true);
         PC_Options->addTab(*page, QString());
     }
     buildLanguagePage(TS_Language);

@@ -1,0 +1,76 @@
+// Saves pictures of the options dialog into the folder given as argument: each of its three pages
+// in English and in Italian (app_options_<page>_<language>.png), with the shipped language files
+// and a version check that found a newer version; then the first of two pages of languages.
+#include "app/soft_options_window.h"
+#include "app/startup.h"
+#include "app/version_checker.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTabWidget>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+class NewerVersionServer : public corvane::HttpClient {
+public:
+    std::optional<std::string> get(const Request&) override { return "VER. 1.301"; }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    output.mkpath(".");
+
+    corvane::testing::TempDir appDir;
+    std::filesystem::copy(CORVANE_LANGUAGE_DIR, appDir / "LANGUAGE");
+    corvane::testing::FakePrompts prompts;
+    corvane::testing::FakeUrlOpener urls;
+    NewerVersionServer http;
+    corvane::Platform platform{&prompts, &urls, &http};
+    corvane::AppState state;
+    corvane::startUp(state, appDir.path());
+    state.EnableInternet = state.EnableUpdateCheck = true;
+
+    corvane::TFSoftOptions window(state, platform);
+    auto* pages = window.findChild<QTabWidget*>("PC_Options");
+    const char* pageNames[] = {"language", "connection", "settings"};
+    int failures = 0;
+    for (const char* language : {"English", "Italiano"}) {
+        state.LanguageName = language;
+        state.Texts.InitLanguage(state.LanguageDir, state.LanguageName);
+        window.Set_Lang();
+        window.show();
+        QEventLoop waitForCheck;
+        QObject::connect(&window.versionChecker(), &corvane::VersionChecker::finished, &waitForCheck, &QEventLoop::quit);
+        window.versionChecker().start();
+        waitForCheck.exec();
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QApplication::processEvents();
+            const QString file = output.filePath(QString("app_options_%1_%2.png").arg(pageNames[page], language));
+            if (!window.grab().save(file)) ++failures;
+        }
+        window.hide();
+    }
+
+    // Two pages of languages; those without a flag of their own show the default flag.
+    for (const char* extra : {"Deutsch", "Espanol", "Francais", "Nederlands", "Polski", "Portugues"})
+        appDir.write(std::string("LANGUAGE/") + extra + ".lng", "STR0 = -");
+    pages->setCurrentIndex(0);
+    window.show();
+    QApplication::processEvents();
+    if (!window.grab().save(output.filePath("app_options_language_pages.png"))) ++failures;
+    return failures == 0 ? 0 : 1;
+}
