@@ -1,0 +1,32 @@
+#pragma once
+// A byte buffer into which blocks are serialised one after the other; only its used length is written out.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace corvane {
+
+class ImageBuffer {
+public:
+    static constexpr std::size_t kCapacity = 100001;
+
+    ImageBuffer() : bytes_(kCapacity, 0) {}
+
+    // Empties the buffer: used length 0 and every byte 0, so nothing of an earlier image survives.
+    void clear();
+
+    std::size_t used() const { return used_; }
+    void setUsed(std::size_t used) { used_ = used; }
+
+    // Writes `data` at `position` and returns the position after it; the used length is the caller's.
+    std::size_t put(std::size_t position, std::span<const std::uint8_t> data);
+
+    std::span<const std::uint8_t> usedBytes() const { return {bytes_.data(), used_}; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::size_t used_ = 0;
+};
+
+} // namespace corvane

@@ -1,0 +1,181 @@
+#include "common/text_util.h"
+#include "common/xml_file.h"
+#include "dali/dali2_access_file.h"
+#include "dali/decimal_number.h"
+#include "image/image_build_error.h"
+#include "image/import_steps.h"
+#include "image/text_codes.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kRoot = "DALI2_Access";
+constexpr const char* kRulesSection = "DALI2_SetAccess_Rules";
+constexpr const char* kFunctionsSection = "DALI2_Functions_Rules";
+// The builder also honours an Event attribute, which the window never writes.
+constexpr const char* kEventAttribute = "Event";
+
+// The builder reads the attributes raw: unlike the window it tells a missing attribute from an empty one.
+std::optional<std::string_view> attribute(pugi::xml_node row, std::string_view name) {
+    pugi::xml_attribute found = row.attribute(std::string(name).c_str());
+    if (!found) return std::nullopt;
+    return std::string_view(found.value());
+}
+
+std::optional<std::string_view> ruleAttribute(pugi::xml_node row, RuleCell cell) {
+    return attribute(row, kRuleAttributes[cell]);
+}
+
+std::optional<std::string_view> functionAttribute(pugi::xml_node row, FunctionCell cell) {
+    return attribute(row, kFunctionAttributes[cell]);
+}
+
+// Integer of the text, `fallback` when it is missing or no integer.
+std::int32_t integerOf(std::optional<std::string_view> text, std::int32_t fallback) {
+    return text ? parseIntOr(*text, fallback) : fallback;
+}
+
+// Rows are the section's child elements in document order; their names are not checked.
+template <typename Visit>
+void forEachRow(pugi::xml_node section, Visit visit) {
+    int number = 0;
+    for (pugi::xml_node row = section.first_child(); row; row = row.next_sibling())
+        if (row.type() == pugi::node_element) visit(row, ++number);
+}
+
+bool isEnabled(pugi::xml_node row) { return ruleAttribute(row, RuEnable) == "Y"; }
+
+int countEnabledRules(pugi::xml_node section) {
+    int enabled = 0;
+    forEachRow(section, [&](pugi::xml_node row, int) { enabled += isEnabled(row) ? 1 : 0; });
+    return enabled;
+}
+
+[[noreturn]] void missingAttribute(const Dali2Document& file, int rowNumber, RuleCell cell) {
+    throw ImageBuildError(file.path, "input rule row " + std::to_string(rowNumber) + " has no " +
+                                         std::string(kRuleAttributes[cell]) + " attribute");
+}
+
+// "7 - Mnemonic" starts function 7; a text without a blank gives the empty text, so 0.
+std::int32_t functionNumberOf(std::string_view text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos) return 0;
+    return parseIntOr(trim(text.substr(0, blank)), 0);
+}
+
+std::uint8_t typeCodeOf(std::optional<std::string_view> text, bool isSensor) {
+    if (!text) return 0;
+    const auto code = isSensor ? codeOf(kInputTypeCodes, *text) : codeOf(kDeviceTypeCodes, *text);
+    return static_cast<std::uint8_t>(code.value_or(0));
+}
+
+std::uint16_t eventCodeOf(std::optional<std::string_view> text) {
+    if (!text) return 0;
+    if (auto code = codeOf(kEventCodes, *text)) return static_cast<std::uint16_t>(*code);
+    return static_cast<std::uint16_t>(parseIntOr(*text, 0));
+}
+
+// Reads one enabled rule's attributes in the device's order; `highestPosition` tracks the data array's end.
+RuleRecord ruleOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, std::int32_t& positionCount) {
+    RuleRecord rule;
+    rule.IsSensor = ruleAttribute(row, RuDevSen) == "Sensor" ? 1 : 0;
+    rule.TypeCode = typeCodeOf(ruleAttribute(row, RuType), rule.IsSensor == 1);
+    rule.ChannelNumber = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuChannelNumber), 0));
+    rule.Instance = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuInstance), 0));
+    rule.EventCode = eventCodeOf(attribute(row, kEventAttribute));
+    rule.TimeSend = integerOf(ruleAttribute(row, RuTimeSend), 0);
+    rule.TimeOut = integerOf(ruleAttribute(row, RuTimeOut), 0);
+    const std::int32_t position = integerOf(ruleAttribute(row, RuPosition), -1);
+    if (position >= 0) {
+        rule.Position = static_cast<std::uint16_t>(position);
+        positionCount = std::max<std::int32_t>(positionCount, rule.Position + 1);
+    }
+    if (rule.IsSensor == 1) {
+        const auto numBytes = ruleAttribute(row, RuNumBytes);
+        if (!numBytes) missingAttribute(file, rowNumber, RuNumBytes);
+        rule.TwoByteValue = parseIntOr(*numBytes, 0) == 2 ? 1 : 0;
+    }
+    rule.Command = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuCommand), 0));
+    const auto function = ruleAttribute(row, RuFunction);
+    if (!function) missingAttribute(file, rowNumber, RuFunction);
+    rule.FunctionNumber = functionNumberOf(*function);
+    return rule;
+}
+
+// The event table first, then the text as a decimal number with either separator, else 1.0.
+float valueOf(const Dali2Document& file, int rowNumber, std::optional<std::string_view> text, char decimalSeparator) {
+    if (!text) return kEventValueFallback;
+    if (auto value = corvane::valueOf(kEventValues, *text)) return *value;
+    const auto number = parseDecimal(*text, decimalSeparator);
+    if (!number) return kEventValueFallback;
+    if (std::isfinite(*number) && std::fabs(*number) > std::numeric_limits<float>::max())
+        throw ImageBuildError(file.path, "function row " + std::to_string(rowNumber) + ": the value \"" +
+                                             std::string(*text) + "\" does not fit a 32-bit number");
+    return static_cast<float>(*number);
+}
+
+FunctionRecord functionOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, char decimalSeparator) {
+    FunctionRecord function;
+    const auto operation = functionAttribute(row, FnFunction);
+    function.FunctionCode = static_cast<std::uint8_t>(operation ? codeOf(kFunctionCodes, *operation).value_or(0) : 0);
+    const auto condition = functionAttribute(row, FnCondition);
+    function.ConditionCode = static_cast<std::uint8_t>(condition ? codeOf(kConditionCodes, *condition).value_or(0) : 0);
+    function.Value = valueOf(file, rowNumber, functionAttribute(row, FnValue), decimalSeparator);
+    const auto channel = functionAttribute(row, FnChannel);
+    function.ChannelAddress = channel ? channelAddressOf(*channel) : 0;
+    function.Brightness = static_cast<std::uint8_t>(integerOf(functionAttribute(row, FnBrightness), 0));
+    function.NextFunction = static_cast<std::uint8_t>(integerOf(functionAttribute(row, FnNextFunction), 0));
+    return function;
+}
+
+} // namespace
+
+std::unique_ptr<Dali2Document> loadDali2Document(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return nullptr;
+    auto file = std::make_unique<Dali2Document>();
+    file->path = path;
+    loadXmlFile(path, file->document);
+    // A missing root or section reads as an empty section.
+    pugi::xml_node root = file->document.child(kRoot);
+    file->rules = root.child(kRulesSection);
+    file->functions = root.child(kFunctionsSection);
+    return file;
+}
+
+int ImportInputRules(RuleTable& rules, SettingsBlock& settings, const Dali2Document* file) {
+    if (!file) return 0;
+    const int enabled = countEnabledRules(file->rules);
+    if (enabled > static_cast<int>(RuleTable::kEntries))
+        throw ImageBuildError(file->path, "holds " + std::to_string(enabled) + " enabled input rules; at most " +
+                                              std::to_string(RuleTable::kEntries) + " fit in the device");
+    int count = 0;
+    std::int32_t positionCount = -2; // no position seen
+    forEachRow(file->rules, [&](pugi::xml_node row, int rowNumber) {
+        if (isEnabled(row)) rules.entries[static_cast<std::size_t>(count++)] = ruleOf(*file, row, rowNumber, positionCount);
+    });
+    if (positionCount > 0) settings.putI32(settings_offset::DataArrayLength, positionCount);
+    return count;
+}
+
+int ImportFunctionRules(FunctionTable& functions, const Dali2Document* file, char decimalSeparator) {
+    functions.entries[0] = FunctionRecord{};
+    if (!file) return 0;
+    int count = 0;
+    forEachRow(file->functions, [&](pugi::xml_node, int) { ++count; });
+    if (count > static_cast<int>(FunctionTable::kUsableEntries))
+        throw ImageBuildError(file->path, "holds " + std::to_string(count) + " function rows; at most " +
+                                              std::to_string(FunctionTable::kUsableEntries) + " fit in the device");
+    forEachRow(file->functions, [&](pugi::xml_node row, int rowNumber) {
+        functions.entries[static_cast<std::size_t>(rowNumber)] = functionOf(*file, row, rowNumber, decimalSeparator);
+    });
+    return count;
+}
+
+} // namespace corvane
