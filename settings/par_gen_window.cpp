@@ -97,6 +97,7 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
     buildDaliBox();
     buildButtons();
     setTabOrder();
+    showValues(defaultParGenValues()); // what a first opening shows if the file cannot be read
     GB_Modbus_TCP_Slave_.group->hide();
     GB_DALI_.group->hide();
     Collapse_Expand_Creation();

@@ -202,6 +202,15 @@ private slots:
         QCOMPARE(prompts_.shown.size(), size_t(1));
     }
 
+    void escapeAsksLikeCancel() {
+        open();
+        type("E_IP1", "10");
+        prompts_.answers = {false};
+        QTest::keyClick(window_.get(), Qt::Key_Escape);
+        QCOMPARE(prompts_.shown.size(), size_t(1));
+        QVERIFY(window_->isVisible());
+    }
+
     void theCloseBoxCancelsWithoutQuestion() {
         open();
         type("E_IP1", "10");
@@ -257,6 +266,9 @@ private slots:
             QCOMPARE(find("Btn_Modbus_TCP_Slave_Collapse")->isVisible(), !collapseEthernet);
             QCOMPARE(find("L_ModTCPs_IP")->isVisible(), !collapseEthernet);
             QCOMPARE(find("E_DALI_Console_Port")->isVisible(), !collapseDali);
+            // the clipped controls of a collapsed box take no focus
+            QCOMPARE(find("E_GAT4")->focusPolicy(), collapseEthernet ? Qt::NoFocus : Qt::StrongFocus);
+            QCOMPARE(find("CB_DALI_En_DALI2")->focusPolicy(), collapseDali ? Qt::NoFocus : Qt::StrongFocus);
         };
         check();
         if (QTest::currentTestFailed()) return;
@@ -282,6 +294,14 @@ private slots:
         QCOMPARE(prompts_.shown[0].kind, std::string("error"));
         QVERIFY(QString::fromStdString(prompts_.lastText()).contains("ParGen.xml"));
         QCOMPARE(field("E_IP1")->text(), "11");
+    }
+
+    void aMalformedFileAtTheFirstOpeningShowsTheDefaults() {
+        dir_->write("ParGen.xml", "not xml");
+        open();
+        QCOMPARE(prompts_.shown.size(), size_t(1));
+        QCOMPARE(field("E_IP4")->text(), "10");
+        QCOMPARE(field("E_DALI_Console_Port")->text(), "10001");
     }
 
     void aFailedSaveIsReportedAndTheWindowStaysOpen() {
