@@ -24,5 +24,7 @@ int runVersion(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runTexts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runJob(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runBuild(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runInspect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli

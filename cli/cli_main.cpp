@@ -13,6 +13,8 @@ const Command kCommands[] = {
     {"texts", "[--language FILE]", runTexts},
     {"job", "--app-dir DIR --project NAME --ip TEXT --option 0|1|2 --read-back 0|1", runJob},
     {"check", "CONFIG_DIR", runCheck},
+    {"build", "CONFIG_DIR", runBuild},
+    {"inspect", "FILE", runInspect},
 };
 
 int printUsage(std::ostream& err) {

@@ -63,9 +63,9 @@ std::string fieldValue(const SettingsField& field, std::span<const std::uint8_t>
 
 std::string optionNames(std::uint32_t options) {
     std::string names;
-    if (options & option_flag::DaliScanDisabled) names += " DALI scan disabled;";
-    if (options & option_flag::Dali2Enabled) names += " DALI-2 enabled;";
-    return names;
+    if (options & option_flag::DaliScanDisabled) names += ", DALI scan disabled";
+    if (options & option_flag::Dali2Enabled) names += ", DALI-2 enabled";
+    return names.empty() ? names : " (" + names.substr(2) + ")";
 }
 
 const SettingsField* fieldCovering(std::size_t offset) {
@@ -79,7 +79,7 @@ void describeSettings(std::ostream& out, std::span<const std::uint8_t> block) {
     for (const SettingsField& field : kSettingsFields) {
         if (field.name == "Checksum" || allZero(block.subspan(field.offset, widthOf(field.kind)))) continue;
         out << "  " << field.name << " = " << fieldValue(field, block);
-        if (field.name == "OptionFlags") out << " (" << optionNames(le::getU32(block, field.offset)) << " )";
+        if (field.name == "OptionFlags") out << optionNames(le::getU32(block, field.offset));
         out << '\n';
     }
     for (std::size_t offset = 0; offset < kSettingsBlockSize; ++offset)

@@ -32,7 +32,7 @@ TEST_F(Inspect, TheMainImageShowsWhatWasBuilt) {
              "  RuleTableAddress = 0x00066000\n",
              "  VersionText = \"1.300\"\n",
              "  DaliTimeout = 5000\n",
-             "  OptionFlags = 0x00030000 ( DALI scan disabled; DALI-2 enabled; )\n",
+             "  OptionFlags = 0x00030000 (DALI scan disabled, DALI-2 enabled)\n",
              "  Fixed_1B4 = 8 8 8 8 8 8 8 8\n",
              "  Checksum = 0x00000E4D (3661), matches\n",
              "  rule 0: Sensor, Type Push Button (1), ChannelNumber 3, Instance 5, Event Button Released (0), two bytes, "
