@@ -2,6 +2,7 @@
 
 #include "common/field_parsers.h"
 #include "common/file_error.h"
+#include "update/background_echo_client.h"
 #include "update/start_program.h"
 #include "update/update_job_file.h"
 #include "update/update_job_layout.h"
@@ -184,7 +185,12 @@ void TFBoot::Btn_UpdateClick() {
 bool TFBoot::Send_Ping() {
     busy_ = true;
     Btn_Update->setEnabled(false);
-    lastPing_ = platform_.echo ? corvane::Send_Ping(*platform_.echo, typedAddress(), waitClock) : PingOutcome{};
+    if (platform_.echo) {
+        BackgroundEchoClient echo(*platform_.echo, waitClock.processEvents);
+        lastPing_ = corvane::Send_Ping(echo, typedAddress(), waitClock);
+    } else {
+        lastPing_ = PingOutcome{};
+    }
     Btn_Update->setEnabled(true);
     busy_ = false;
     ping_res = static_cast<int>(lastPing_.ping_res);

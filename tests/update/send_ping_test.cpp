@@ -1,8 +1,11 @@
 // The reachability test: how many echo requests, how long, and what the window learns.
 #include "tests/update/scripted_clock.h"
+#include "update/background_echo_client.h"
 #include "update/send_ping.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace corvane {
 namespace {
@@ -114,6 +117,23 @@ TEST(SendPingOutcome, LastAttemptDecides) {
     EXPECT_FALSE(outcome.reachable);
     EXPECT_EQ(outcome.ping_res, PingResult::NoData);
     EXPECT_EQ(outcome.attempts, 13);
+}
+
+// While the echo waits for its reply, the window's events keep being processed.
+TEST(BackgroundEchoClient, ProcessesEventsUntilTheReplyComes) {
+    class SlowClient : public EchoClient {
+    public:
+        Result echo(const std::string& address, const std::string& payload, milliseconds timeout) override {
+            std::this_thread::sleep_for(milliseconds(60));
+            return {Outcome::Reply, address + "|" + payload + "|" + std::to_string(timeout.count()), ""};
+        }
+    } slow;
+    int rounds = 0;
+    BackgroundEchoClient client(slow, [&] { ++rounds; });
+    const auto result = client.echo("10.0.0.1", "data", milliseconds(400));
+    EXPECT_EQ(result.outcome, Outcome::Reply);
+    EXPECT_EQ(result.replyData, "10.0.0.1|data|400");
+    EXPECT_GE(rounds, 1);
 }
 
 } // namespace
