@@ -23,6 +23,7 @@ enum class ColumnKind {
 using ListSource = std::function<std::vector<std::string>(const TableGrid& grid, int row)>;
 
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kFixedCellColour = 0xF0F0F0; // the fixed column, like the header
 
 struct ColumnSpec {
     ColumnKind kind = ColumnKind::Text;

@@ -37,7 +37,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
         if (!check) return {};
         return grid_.checked(row, col) ? Qt::Checked : Qt::Unchecked;
     case Qt::BackgroundRole:
-        if (column.kind == ColumnKind::RowNumber) return {};
+        if (column.kind == ColumnKind::RowNumber) return QColor(static_cast<QRgb>(kFixedCellColour));
         return QColor(static_cast<QRgb>(grid_.colour(row, col)));
     case Qt::TextAlignmentRole:
         return column.centred ? QVariant(Qt::AlignCenter) : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));

@@ -1,0 +1,52 @@
+// Saves pictures of the three pages of the DALI Access window, with some rows filled, into the folder
+// given as argument: dali_select_device.png, dali_set_access.png, dali_functions.png.
+#include "dali/dali_access_file.h"
+#include "dali/dali_access_window.h"
+#include "tests/dali/dali_window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& window, const QDir& output, const char* name) {
+    QApplication::processEvents();
+    return window.grab().save(output.filePath(QString("dali_") + name + ".png"));
+}
+
+void writeSampleChannels(const corvane::AppState& state) {
+    corvane::DaliChannelTable channels;
+    for (int id : {0, 1, 2, 5, 8, 9}) channels[static_cast<std::size_t>(id)].enabled = true;
+    channels[1].minMaxValue = true;
+    channels[2].recallLevel = "Recall Min-Max Level for Switch";
+    channels[5].recallLevel = "Recall Old Value Level for Switch";
+    corvane::writeDaliAccessFile(channels, state.Files.DaliAccessPath);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    output.mkpath(".");
+
+    corvane::testing::DaliWindowFixture f;
+    writeSampleChannels(f.state);
+    corvane::testing::writeFullTables(f.state, 6, 8);
+
+    corvane::TFDALI_Access window(f.state, f.platform);
+    window.show();
+    auto* pages = window.findChild<QTabWidget*>("PC_DALI");
+    bool saved = save(window, output, "select_device");
+    pages->setCurrentIndex(corvane::TFDALI_Access::SetAccessPage);
+    saved = save(window, output, "set_access") && saved;
+    pages->setCurrentIndex(corvane::TFDALI_Access::FunctionsPage);
+    saved = save(window, output, "functions") && saved;
+    return saved ? 0 : 1;
+}
