@@ -41,7 +41,13 @@ TFAbout::TFAbout(AppState& state, Platform& platform, QWidget* parent) : Corvane
     Label12 = fixedLabel("Label12", {240, 93});
 
     Label4 = fixedLabel("Label4", {316, 131}, kMakerHost);
-    Label4->setStyleSheet("color: blue; text-decoration: underline");
+    QPalette blue = Label4->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label4->setPalette(blue);
+    QFont underlined = Label4->font();
+    underlined.setUnderline(true);
+    Label4->setFont(underlined);
+    Label4->adjustSize();
     // A font wider than Verdana would push the address past the right edge: keep it inside.
     Label4->move(std::min(316, kWidth - Label4->width() - 4), 131);
     Label4->setCursor(Qt::PointingHandCursor);

@@ -12,7 +12,10 @@ QFrame* panel(QWidget* dialog, const char* name) {
     frame->setObjectName(name);
     auto* rule = new QFrame(frame);
     rule->setObjectName("rule");
-    rule->setStyleSheet("background: silver");
+    QPalette silver = rule->palette();
+    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    rule->setPalette(silver);
+    rule->setAutoFillBackground(true);
     return frame;
 }
 

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/flat_button.h"
 #include "app/main_window_layout.h"
 #include "app/about_window.h"
 #include "app/maker_web.h"
@@ -24,30 +25,32 @@ namespace corvane {
 
 namespace {
 
-constexpr const char* kGrey = "color: grey";
+const QColor kGrey(128, 128, 128);
 
-// Flat buttons with a hot-track colour, on the window's background.
-constexpr const char* kButtonStyle =
-    "QPushButton { background: #f8f7ed; border: 1px solid #b8b8b0; border-radius: 2px; padding: 2px 8px; }"
-    "QPushButton:hover { background: #e6eef9; border-color: #6f93c9; }"
-    "QPushButton:pressed { background: #d2e0f4; }"
-    "QPushButton#Btn_New { text-align: left; }";
+// Text or line colour through the palette: a style sheet per control would slow the start.
+void paint(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
 
 QLabel* greyLabel(QWidget* parent, const char* name, QPoint position, bool bold) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFont(programFont(8, bold));
-    label->setStyleSheet(kGrey);
+    paint(label, QPalette::WindowText, kGrey);
     label->move(position);
     return label;
 }
 
-QFrame* frame(QWidget* parent, const char* name, QRect geometry, const char* style) {
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
-    shape->setStyleSheet(style);
-    return shape;
+// A plain silver outline (a box, or a line when one pixel high).
+QFrame* shape(QWidget* parent, const char* name, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    frame->setFrameStyle((geometry.height() == 1 ? QFrame::HLine : QFrame::Box) | QFrame::Plain);
+    paint(frame, QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+    return frame;
 }
 
 } // namespace
@@ -77,7 +80,6 @@ void TFCorvanoFirmWare::layOut() {
     background.setColor(QPalette::Window, QColor(kWindowColour));
     setPalette(background);
     setAutoFillBackground(true);
-    setStyleSheet(kButtonStyle);
 
     addTitle();
     addConfigurationFrame();
@@ -85,7 +87,7 @@ void TFCorvanoFirmWare::layOut() {
     addStepButtons();
     addIconButtons();
     addLinks();
-    frame(this, "Shape1", QRect(10, 244 + 51, 674, 1), "background: silver");
+    shape(this, "Shape1", QRect(10, 244 + 51, 674, 1));
 
     setFixedSize(kMainClientWidth, kMainClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -96,7 +98,7 @@ void TFCorvanoFirmWare::addTitle() {
     L_SW_Code = new QLabel(QString::fromStdString(state_.SoftwareCode), this);
     L_SW_Code->setObjectName("L_SW_Code");
     L_SW_Code->setFont(programFont(24));
-    L_SW_Code->setStyleSheet(kGrey);
+    paint(L_SW_Code, QPalette::WindowText, kGrey);
     L_SW_Code->move(16, 8);
     L_SW_Code->adjustSize();
     L_SW_Desc = greyLabel(this, "L_SW_Desc", {16, 42}, true);
@@ -105,7 +107,7 @@ void TFCorvanoFirmWare::addTitle() {
 }
 
 void TFCorvanoFirmWare::addConfigurationFrame() {
-    frame(this, "Shape2", QRect(80, 70, 348, 36), "QFrame#Shape2 { border: 1px solid silver; background: transparent; }");
+    shape(this, "Shape2", QRect(80, 70, 348, 36));
     L_Name_Conf = greyLabel(this, "L_Name_Conf", {87, 75}, false);
     L_Name_Conf_L2 = greyLabel(this, "L_Name_Conf_L2", {87, 88}, false);
 }
@@ -119,10 +121,11 @@ void TFCorvanoFirmWare::addStepLabels() {
 
 void TFCorvanoFirmWare::addStepButtons() {
     for (const ButtonPlace& place : kMainButtons) {
-        auto* button = new QPushButton(this);
+        auto* button = new FlatButton(this);
         button->setObjectName(place.name);
         button->setGeometry(place.left, place.top, place.width, place.height);
         button->setVisible(place.visible);
+        button->setCaptionLeft(QLatin1String(place.name) == QLatin1String("Btn_New"));
         connect(button, &QPushButton::clicked, this, [this, button] { Btn_Click(button); });
     }
 }
@@ -131,7 +134,7 @@ void TFCorvanoFirmWare::addIconButtons() {
     const QIcon icons[] = {informationIcon(), optionsIcon(), closeIcon()};
     for (size_t i = 0; i < kIconButtons.size(); ++i) {
         const ButtonPlace& place = kIconButtons[i];
-        auto* button = new QPushButton(this);
+        auto* button = new FlatButton(this);
         button->setObjectName(place.name);
         button->setGeometry(place.left, place.top, place.width, place.height);
         button->setIcon(icons[i]);
