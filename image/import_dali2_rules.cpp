@@ -1,3 +1,4 @@
+#include "common/safe_write.h"
 #include "common/text_util.h"
 #include "common/xml_file.h"
 #include "dali/dali2_access_file.h"
@@ -139,9 +140,13 @@ FunctionRecord functionOf(const Dali2Document& file, pugi::xml_node row, int row
 std::unique_ptr<Dali2Document> loadDali2Document(const std::filesystem::path& path) {
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return nullptr;
+    return parseDali2Document(readWholeFile(path), path);
+}
+
+std::unique_ptr<Dali2Document> parseDali2Document(std::string_view content, const std::filesystem::path& nameForErrors) {
     auto file = std::make_unique<Dali2Document>();
-    file->path = path;
-    loadXmlFile(path, file->document);
+    file->path = nameForErrors;
+    parseXml(content, nameForErrors, file->document);
     // A missing root or section reads as an empty section.
     pugi::xml_node root = file->document.child(kRoot);
     file->rules = root.child(kRulesSection);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -35,6 +36,8 @@ struct Dali2Document {
 };
 // Null when there is no file; throws FileError when it is not well-formed XML.
 std::unique_ptr<Dali2Document> loadDali2Document(const std::filesystem::path& path);
+// The same reading of bytes held in memory; errors name `nameForErrors`.
+std::unique_ptr<Dali2Document> parseDali2Document(std::string_view content, const std::filesystem::path& nameForErrors);
 
 // The enabled input rules into entries 0, 1, ... in file order, and DataArrayLength; returns their count.
 // Throws ImageBuildError for more than 256 enabled rules, an enabled rule without Function, and a
