@@ -79,6 +79,16 @@ QLabel* addLabel(QWidget* parent, const char* objectName, QPoint position) {
     return label;
 }
 
+// A box whose caption sits on its top border line, so a collapsed box is one thin strip.
+QGroupBox* addBox(QWidget* parent, const char* objectName) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(objectName);
+    box->setStyleSheet(QString("QGroupBox#%1 { border: 1px solid #b8b6a8; border-radius: 3px; margin-top: 6px; }"
+                               "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0; }")
+                           .arg(objectName));
+    return box;
+}
+
 QToolButton* addToggle(QWidget* parent, const QString& objectName, Qt::ArrowType arrow) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
@@ -108,8 +118,7 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
 
 void TFParGen::buildEthernetBox() {
     Box& box = GB_Modbus_TCP_Slave_;
-    box.group = new QGroupBox(this);
-    box.group->setObjectName("GB_Modbus_TCP_Slave");
+    box.group = addBox(this, "GB_Modbus_TCP_Slave");
     box.group->setGeometry(kBoxLeft, kEthernetTop, kBoxWidth, kEthernetExpandedHeight);
     L_ModTCPs_IP = addLabel(box.group, "L_ModTCPs_IP", {16, kIpLabelTop});
     L_ModTCPs_SM = addLabel(box.group, "L_ModTCPs_SM", {16, kMaskLabelTop});
@@ -129,8 +138,7 @@ void TFParGen::buildEthernetBox() {
 
 void TFParGen::buildDaliBox() {
     Box& box = GB_DALI_;
-    box.group = new QGroupBox(this);
-    box.group->setObjectName("GB_DALI");
+    box.group = addBox(this, "GB_DALI");
     box.group->setGeometry(kBoxLeft, kEthernetTop + kEthernetExpandedHeight + kBoxGap, kBoxWidth, kDaliExpandedHeight);
     L_DALI_Console_Port = addLabel(box.group, "L_DALI_Console_Port", {kDaliLabelLeft, kConsoleLabelTop});
     L_DALI_TimeOut = addLabel(box.group, "L_DALI_TimeOut", {kDaliLabelLeft, kTimeOutLabelTop});
