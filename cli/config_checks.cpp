@@ -1,5 +1,6 @@
 #include "cli/config_checks.h"
 
+#include "dali/dali2_file_check.h"
 #include "settings/par_gen_check.h"
 #include "settings/par_gen_file.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 const ConfigFileCheck kChecks[] = {
     {kParGenFileName, checkParGenFile},
+    {kDali2AccessFileName, checkDali2AccessFile},
 };
 
 } // namespace
