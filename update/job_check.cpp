@@ -4,6 +4,9 @@
 #include "common/safe_write.h"
 #include "common/text_util.h"
 #include "common/xml_file.h"
+#include "image/image_layout.h"
+#include "image/little_endian.h"
+#include "image/settings_block.h"
 #include "update/icmp_echo_client.h"
 #include "update/update_job_layout.h"
 
@@ -16,28 +19,22 @@ namespace corvane {
 
 namespace {
 
-// Where the configuration images keep their blocks. bank.bin holds the tables and the settings
-// block; bank_ESP32_1.bin the settings block alone, whose table addresses point into bank_ESP32_2.bin.
-constexpr size_t kSettingsBlockSize = 2048;
-constexpr size_t kChecksummedBytes = 2044; // the block ends in the 32-bit sum of the bytes before it
-constexpr size_t kRuleTableAddressAt = 0x62C;
-constexpr size_t kFunctionTableAddressAt = 0x640;
-constexpr size_t kChannelFlagsAddressAt = 0x5FC;
-constexpr size_t kWebFilesAddressAt = 0x70C;
-constexpr std::string_view kWebFilesImage = "web_files_dali.bin";
-
+// What the checks know of each configuration image: its size, where its settings block lies, and
+// which image holds the tables that block points to (with the tables' offsets there).
 struct ImageShape {
     std::string_view fileName;
     std::uintmax_t size;
-    std::optional<size_t> settingsAt; // file offset of the settings block
-    std::string_view tablesFile;      // the image that holds the tables the settings point to
-    std::uint32_t functionsAt, channelsAt; // offsets of the function table and channel flags in that image
+    std::optional<size_t> settingsAt;
+    std::string_view tablesFile;
+    std::uint32_t functionsAt, channelsAt;
 };
 
 constexpr std::array<ImageShape, 3> kImages = {{
-    {"bank.bin", 10496, 0x2000, "bank.bin", 0x1400, 0x2800},
-    {"bank_ESP32_1.bin", 2048, 0, "bank_ESP32_2.bin", 0x1400, 0x2000},
-    {"bank_ESP32_2.bin", 8448, std::nullopt, "", 0, 0},
+    {kConfigImageFile, kConfigImageSize, config_image_offset::Settings, kConfigImageFile,
+     config_image_offset::Functions, config_image_offset::Channels},
+    {kAuxSettingsImageFile, kAuxSettingsImageSize, 0, kAuxTablesImageFile, aux_tables_offset::Functions,
+     aux_tables_offset::Channels},
+    {kAuxTablesImageFile, kAuxTablesImageSize, std::nullopt, "", 0, 0},
 }};
 
 const ImageShape* shapeOf(const std::filesystem::path& file) {
@@ -56,12 +53,6 @@ std::string hex(std::uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", value);
     return text;
-}
-
-std::uint32_t u32At(const std::string& bytes, size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(bytes[at + static_cast<size_t>(i)]);
-    return value;
 }
 
 std::string requiredText(pugi::xml_node parent, const char* name, const std::string& where) {
@@ -112,10 +103,10 @@ std::uint32_t expectedStart(const ReadJob& job, const JobEntry& entry, std::stri
 }
 
 void checkSettingsBlock(const ReadJob& job, const ImageShape& shape, const std::string& bytes, OperationCheck& check) {
-    const std::string block = bytes.substr(*shape.settingsAt, kSettingsBlockSize);
-    std::uint32_t sum = 0;
-    for (size_t i = 0; i < kChecksummedBytes; ++i) sum += static_cast<std::uint8_t>(block[i]);
-    const std::uint32_t stored = u32At(block, kChecksummedBytes);
+    const auto block = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()) + *shape.settingsAt,
+                                 kSettingsBlockSize);
+    const std::uint32_t sum = settingsChecksum(block);
+    const std::uint32_t stored = le::getU32(block, settings_offset::Checksum);
     if (stored != sum) {
         check.verdict = OperationVerdict::BadChecksum;
         check.detail = "stored " + hex(stored) + ", computed " + hex(sum);
@@ -127,13 +118,13 @@ void checkSettingsBlock(const ReadJob& job, const ImageShape& shape, const std::
         size_t at;
         std::uint32_t expected;
     } fields[] = {
-        {"RuleTableAddress", kRuleTableAddressAt, tables},
-        {"FunctionTableAddress", kFunctionTableAddressAt, tables + shape.functionsAt},
-        {"ChannelFlagsAddress", kChannelFlagsAddressAt, tables + shape.channelsAt},
-        {"WebFilesAddress", kWebFilesAddressAt, expectedStart(job, check.entry, kWebFilesImage)},
+        {"RuleTableAddress", settings_offset::RuleTableAddress, tables},
+        {"FunctionTableAddress", settings_offset::FunctionTableAddress, tables + shape.functionsAt},
+        {"ChannelFlagsAddress", settings_offset::ChannelFlagsAddress, tables + shape.channelsAt},
+        {"WebFilesAddress", settings_offset::WebFilesAddress, expectedStart(job, check.entry, kWebFilesImageFile)},
     };
     for (const auto& field : fields) {
-        const std::uint32_t value = u32At(block, field.at);
+        const std::uint32_t value = le::getU32(block, field.at);
         if (value != field.expected) {
             check.verdict = OperationVerdict::AddressMismatch;
             check.detail = std::string(field.name) + " " + hex(value) + ", expected " + hex(field.expected);

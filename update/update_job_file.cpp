@@ -11,7 +11,7 @@ namespace {
 
 std::string filePath(const JobOperation& operation, const UpdateJob& job) {
     const std::filesystem::path folder =
-        operation.folder == JobFolder::Master ? job.MasterDir : job.ProjectDir / "bin";
+        operation.folder == JobFolder::Master ? job.MasterDir : job.ProjectDir / kBinFolder;
     return (folder / operation.fileName).string();
 }
 

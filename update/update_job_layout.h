@@ -2,6 +2,8 @@
 // What the update job file says about each file the updater writes into the device's flash: one row
 // per operation, the main processor's three and the auxiliary processor's four. The writer, the
 // stand-in updater and the tests all read these rows.
+#include "image/image_layout.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -9,6 +11,10 @@
 namespace corvane {
 
 inline constexpr std::string_view kUpdateJobFileName = "Ethernet_Update.xml";
+// Firmware files in MASTER; the configuration images are the image builder's files.
+inline constexpr std::string_view kMainFirmwareFile = "Sim51207.sim";
+inline constexpr std::string_view kAuxFirmwareFile = "Sim51207_ESP32.sim";
+inline constexpr std::string_view kWebFilesImageFile = "web_files_dali.bin";
 #ifdef _WIN32
 inline constexpr std::string_view kUpdaterProgramName = "Ethernet_Update.exe";
 #else
@@ -40,23 +46,23 @@ struct JobOperation {
 
 // In file order inside the main section's Operations.
 inline constexpr std::array<JobOperation, 3> kMainOperations = {{
-    {"M1", JobContent::Firmware, JobFolder::Master, "Sim51207.sim", "0x8000", "1", "1", "0x78100", false,
+    {"M1", JobContent::Firmware, JobFolder::Master, kMainFirmwareFile, "0x8000", "1", "1", "0x78100", false,
      GoToAppAfter::OnFirmwareOption},
-    {"M2", JobContent::Firmware, JobFolder::Master, "web_files_dali.bin", "0xC0000", "1", "0", "0x78100", false,
+    {"M2", JobContent::Firmware, JobFolder::Master, kWebFilesImageFile, "0xC0000", "1", "0", "0x78100", false,
      GoToAppAfter::OnFirmwareOption},
-    {"M3", JobContent::Configuration, JobFolder::ProjectBin, "bank.bin", "0x66000", "2", "0", "0x50100", false,
+    {"M3", JobContent::Configuration, JobFolder::ProjectBin, kConfigImageFile, "0x66000", "2", "0", "0x50100", false,
      GoToAppAfter::Always},
 }};
 
 // In file order inside ESP32/Operations.
 inline constexpr std::array<JobOperation, 4> kAuxOperations = {{
-    {"A1", JobContent::Firmware, JobFolder::Master, "Sim51207_ESP32.sim", "0x110000", "1", "0", "0x78100", true,
+    {"A1", JobContent::Firmware, JobFolder::Master, kAuxFirmwareFile, "0x110000", "1", "0", "0x78100", true,
      GoToAppAfter::OnFirmwareOption},
-    {"A2", JobContent::Firmware, JobFolder::Master, "web_files_dali.bin", "0x350000", "1", "0", "0x78100", false,
+    {"A2", JobContent::Firmware, JobFolder::Master, kWebFilesImageFile, "0x350000", "1", "0", "0x78100", false,
      GoToAppAfter::OnFirmwareOption},
-    {"A3", JobContent::Configuration, JobFolder::ProjectBin, "bank_ESP32_1.bin", "0x09000", "2", "0", "0x50100", true,
+    {"A3", JobContent::Configuration, JobFolder::ProjectBin, kAuxSettingsImageFile, "0x09000", "2", "0", "0x50100", true,
      GoToAppAfter::Never},
-    {"A4", JobContent::Configuration, JobFolder::ProjectBin, "bank_ESP32_2.bin", "0x310000", "2", "0", "0x50100", true,
+    {"A4", JobContent::Configuration, JobFolder::ProjectBin, kAuxTablesImageFile, "0x310000", "2", "0", "0x50100", true,
      GoToAppAfter::Always},
 }};
 

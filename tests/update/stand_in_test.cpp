@@ -1,5 +1,6 @@
 // The stand-in updater as the configurator starts it: from its own folder, without arguments.
 #include "tests/support/run_program.h"
+#include "tests/update/real_configuration.h"
 #include "tests/update/sample_images.h"
 #include "update/update_job_file.h"
 #include "update/update_job_layout.h"
@@ -69,6 +70,39 @@ TEST_F(StandIn, BrokenOrMissingJobExitsOne) {
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_NE(broken.out.find("is not valid XML"), std::string::npos);
     EXPECT_EQ(readFile(app / "Ethernet_Update.log"), broken.out);
+}
+
+// Images built from saved settings and DALI channels, as the update button writes them.
+TEST(StandInRealConfiguration, ConfigurationReadyFirmwareMissingTamperedImageBad) {
+    TempDir app;
+    std::filesystem::copy_file(ETHERNET_UPDATE, app / "Ethernet_Update");
+    std::filesystem::create_directories(app / "MASTER"); // no firmware shipped here
+    const auto project = app / "PROJECTS" / "Hall";
+    testing::saveAndBuildConfiguration(project);
+    const auto run = [&](int option) {
+        Compile_XML_Parameter({app / "MASTER", project, "127.0.0.1", option, true}, app.path());
+        return runProgram((app / "Ethernet_Update").string(), {});
+    };
+
+    auto configuration = run(kUpdateConfiguration);
+    EXPECT_EQ(configuration.exitCode, 0) << configuration.out;
+    EXPECT_EQ(std::count(configuration.out.begin(), configuration.out.end(), '\n'), 2 + 3);
+
+    for (int option : {kUpdateFirmware, kUpdateFirmwareAndConfiguration}) {
+        auto firmware = run(option);
+        EXPECT_EQ(firmware.exitCode, 1);
+        for (const char* name : {"Sim51207.sim", "web_files_dali.bin", "Sim51207_ESP32.sim"})
+            EXPECT_NE(firmware.out.find(name + std::string(") at 0x"), 0), std::string::npos) << name;
+        EXPECT_EQ(std::count(firmware.out.begin(), firmware.out.end(), '\n') - 2,
+                  option == kUpdateFirmware ? 4 : 7);
+        EXPECT_NE(firmware.out.find("Sim51207.sim) at 0x8000: missing\n"), std::string::npos) << firmware.out;
+    }
+
+    testing::tamper(project / "bin" / "bank_ESP32_1.bin", 0x2C);
+    auto tampered = run(kUpdateConfiguration);
+    EXPECT_EQ(tampered.exitCode, 1);
+    EXPECT_NE(tampered.out.find("bank_ESP32_1.bin) at 0x9000: bad checksum"), std::string::npos) << tampered.out;
+    EXPECT_NE(tampered.out.find("bank.bin) at 0x66000: ready"), std::string::npos) << tampered.out;
 }
 
 TEST_F(StandIn, HelpSaysItSendsNothing) {

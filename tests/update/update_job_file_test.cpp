@@ -1,5 +1,6 @@
 // The update job file: compared byte for byte with golden files for each update option.
 #include "common/file_error.h"
+#include "common/text_util.h"
 #include "tests/support/temp_dir.h"
 #include "update/update_job_file.h"
 #include "update/update_job_layout.h"
@@ -81,6 +82,17 @@ TEST(UpdateJobFile, ElementCountsOfEachOperation) {
         for (pugi::xml_node operation : section.children("Operation"))
             counts.push_back(std::distance(operation.begin(), operation.end()));
     EXPECT_EQ(counts, (std::vector<size_t>{16, 16, 16, 20, 16, 20, 20}));
+}
+
+// The job writes each image where its settings block says the device finds it.
+TEST(UpdateJobFile, StartAddressesAgreeWithTheImages) {
+    const auto start = [](const JobOperation& operation) {
+        return static_cast<std::uint32_t>(parseIntOr(operation.startAddress, -1));
+    };
+    EXPECT_EQ(start(kMainOperations[1]), kConfigImageAddresses.WebFiles);
+    EXPECT_EQ(start(kMainOperations[2]), kConfigImageAddresses.RuleTable);
+    EXPECT_EQ(start(kAuxOperations[1]), kAuxImageAddresses.WebFiles);
+    EXPECT_EQ(start(kAuxOperations[3]), kAuxImageAddresses.RuleTable);
 }
 
 TEST(UpdateJobFile, SecondJobReplacesTheFirstWhole) {
