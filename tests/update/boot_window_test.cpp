@@ -4,8 +4,11 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 #include "tests/update/fake_update_platform.h"
+#include "tests/update/real_configuration.h"
 #include "tests/update/scripted_clock.h"
 #include "update/boot_window.h"
+#include "update/icmp_echo_client.h"
+#include "update/system_process_runner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -87,6 +91,7 @@ private slots:
     void updaterRunningShowsTheWaitAndBlocksClosing();
     void missingUpdaterReturnsAtOnce();
     void cancelWritesNoJob();
+    void endToEndAgainstLoopback();
 };
 
 void BootWindowTest::layoutNamesAndTexts() {
@@ -294,6 +299,35 @@ void BootWindowTest::cancelWritesNoJob() {
     QCOMPARE(f.window->result(), int(QDialog::Rejected));
     QVERIFY(!fs::exists(f.jobFile()));
     QVERIFY(f.echo.targets.empty());
+}
+
+// As a user would: a saved configuration with its images, the update window against this machine
+// with the real echo client, the job written, the stand-in updater started and awaited.
+void BootWindowTest::endToEndAgainstLoopback() {
+    Fixture f;
+    IcmpEchoClient echo;
+    SystemProcessRunner processes;
+    f.platform.echo = &echo;
+    f.platform.processes = &processes;
+    f.window = std::make_unique<TFBoot>(f.state, f.platform); // with the real clock
+    testing::saveAndBuildConfiguration(f.state.ProjectDir);
+    fs::copy_file(ETHERNET_UPDATE, f.state.AppDir / "Ethernet_Update");
+    if (echo.echo("127.0.0.1", "127.0.0.1", std::chrono::milliseconds(400)).outcome == EchoClient::Outcome::NotPermitted)
+        QSKIP("this machine does not let the test send echo requests");
+
+    f.show();
+    f.type({"127", "0", "0", "1"});
+    f.child<QComboBox>("CB_Update_Options")->setCurrentIndex(2);
+    f.update();
+    QVERIFY2(f.prompts.shown.empty(), f.prompts.lastText().c_str());
+    QCOMPARE(QString::fromStdString(f.state.LastIpAddress), QString("127.0.0.1"));
+    const std::string log = testing::readFile(f.state.AppDir / "Ethernet_Update.log");
+    QVERIFY2(log.find("device 127.0.0.1\n") != std::string::npos, log.c_str());
+    QCOMPARE(std::count(log.begin(), log.end(), '\n'), 2 + 3);
+    for (const char* line : {"bank.bin) at 0x66000: ready", "bank_ESP32_1.bin) at 0x9000: ready",
+                             "bank_ESP32_2.bin) at 0x310000: ready"})
+        QVERIFY2(log.find(line) != std::string::npos, log.c_str());
+    QVERIFY(f.window->isVisible());
 }
 
 QTEST_MAIN(BootWindowTest)
