@@ -1,5 +1,6 @@
 #pragma once
 // A byte buffer into which blocks are serialised one after the other; only its used length is written out.
+// It holds at most 100001 bytes; storage grows as blocks are written, every byte not written reading 0.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -11,13 +12,11 @@ class ImageBuffer {
 public:
     static constexpr std::size_t kCapacity = 100001;
 
-    ImageBuffer() : bytes_(kCapacity, 0) {}
-
-    // Empties the buffer: used length 0 and every byte 0, so nothing of an earlier image survives.
+    // Empties the buffer: used length 0, and nothing of an earlier image survives.
     void clear();
 
     std::size_t used() const { return used_; }
-    void setUsed(std::size_t used) { used_ = used; }
+    void setUsed(std::size_t used);
 
     // Writes `data` at `position` and returns the position after it; the used length is the caller's.
     std::size_t put(std::size_t position, std::span<const std::uint8_t> data);
@@ -25,6 +24,8 @@ public:
     std::span<const std::uint8_t> usedBytes() const { return {bytes_.data(), used_}; }
 
 private:
+    void growTo(std::size_t size);
+
     std::vector<std::uint8_t> bytes_;
     std::size_t used_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "dali/decimal_number.h"
 #include "image/image_build_error.h"
 #include "image/import_steps.h"
+#include "image/row_attributes.h"
 #include "image/text_codes.h"
 
 #include <cmath>
@@ -19,23 +20,18 @@ namespace {
 constexpr const char* kRoot = "DALI2_Access";
 constexpr const char* kRulesSection = "DALI2_SetAccess_Rules";
 constexpr const char* kFunctionsSection = "DALI2_Functions_Rules";
-// The builder also honours an Event attribute, which the window never writes.
-constexpr const char* kEventAttribute = "Event";
-
-// The builder reads the attributes raw: unlike the window it tells a missing attribute from an empty one.
-std::optional<std::string_view> attribute(pugi::xml_node row, std::string_view name) {
-    pugi::xml_attribute found = row.attribute(std::string(name).c_str());
-    if (!found) return std::nullopt;
-    return std::string_view(found.value());
+// The rule attributes as the window writes them, then Event, which only the builder reads.
+enum BuilderRuleCell : std::size_t { RuEvent = kRuleCells, kBuilderRuleCells };
+constexpr std::array<std::string_view, kBuilderRuleCells> builderRuleAttributes() {
+    std::array<std::string_view, kBuilderRuleCells> names{};
+    for (std::size_t i = 0; i < kRuleCells; ++i) names[i] = kRuleAttributes[i];
+    names[RuEvent] = "Event";
+    return names;
 }
+constexpr std::array<std::string_view, kBuilderRuleCells> kBuilderRuleAttributes = builderRuleAttributes();
 
-std::optional<std::string_view> ruleAttribute(pugi::xml_node row, RuleCell cell) {
-    return attribute(row, kRuleAttributes[cell]);
-}
-
-std::optional<std::string_view> functionAttribute(pugi::xml_node row, FunctionCell cell) {
-    return attribute(row, kFunctionAttributes[cell]);
-}
+using RuleAttributes = RowAttributes<kBuilderRuleCells>;
+using FunctionAttributes = RowAttributes<kFunctionCells>;
 
 // Integer of the text, `fallback` when it is missing or no integer.
 std::int32_t integerOf(std::optional<std::string_view> text, std::int32_t fallback) {
@@ -50,7 +46,11 @@ void forEachRow(pugi::xml_node section, Visit visit) {
         if (row.type() == pugi::node_element) visit(row, ++number);
 }
 
-bool isEnabled(pugi::xml_node row) { return ruleAttribute(row, RuEnable) == "Y"; }
+// Unless exactly "Y" (a missing attribute is not "Y") the row takes no entry.
+bool isEnabled(pugi::xml_node row) {
+    pugi::xml_attribute enable = row.attribute("Enable");
+    return enable && std::string_view(enable.value()) == "Y";
+}
 
 int countEnabledRules(pugi::xml_node section) {
     int enabled = 0;
@@ -58,7 +58,7 @@ int countEnabledRules(pugi::xml_node section) {
     return enabled;
 }
 
-[[noreturn]] void missingAttribute(const Dali2Document& file, int rowNumber, RuleCell cell) {
+[[noreturn]] void missingAttribute(const Dali2Document& file, int rowNumber, std::size_t cell) {
     throw ImageBuildError(file.path, "input rule row " + std::to_string(rowNumber) + " has no " +
                                          std::string(kRuleAttributes[cell]) + " attribute");
 }
@@ -84,26 +84,27 @@ std::uint16_t eventCodeOf(std::optional<std::string_view> text) {
 
 // Reads one enabled rule's attributes in the device's order; `highestPosition` tracks the data array's end.
 RuleRecord ruleOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, std::int32_t& positionCount) {
+    const RuleAttributes cells = readRowAttributes(row, kBuilderRuleAttributes);
     RuleRecord rule;
-    rule.IsSensor = ruleAttribute(row, RuDevSen) == "Sensor" ? 1 : 0;
-    rule.TypeCode = typeCodeOf(ruleAttribute(row, RuType), rule.IsSensor == 1);
-    rule.ChannelNumber = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuChannelNumber), 0));
-    rule.Instance = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuInstance), 0));
-    rule.EventCode = eventCodeOf(attribute(row, kEventAttribute));
-    rule.TimeSend = integerOf(ruleAttribute(row, RuTimeSend), 0);
-    rule.TimeOut = integerOf(ruleAttribute(row, RuTimeOut), 0);
-    const std::int32_t position = integerOf(ruleAttribute(row, RuPosition), -1);
+    rule.IsSensor = cells[RuDevSen] == "Sensor" ? 1 : 0;
+    rule.TypeCode = typeCodeOf(cells[RuType], rule.IsSensor == 1);
+    rule.ChannelNumber = static_cast<std::uint8_t>(integerOf(cells[RuChannelNumber], 0));
+    rule.Instance = static_cast<std::uint8_t>(integerOf(cells[RuInstance], 0));
+    rule.EventCode = eventCodeOf(cells[RuEvent]);
+    rule.TimeSend = integerOf(cells[RuTimeSend], 0);
+    rule.TimeOut = integerOf(cells[RuTimeOut], 0);
+    const std::int32_t position = integerOf(cells[RuPosition], -1);
     if (position >= 0) {
         rule.Position = static_cast<std::uint16_t>(position);
         positionCount = std::max<std::int32_t>(positionCount, rule.Position + 1);
     }
     if (rule.IsSensor == 1) {
-        const auto numBytes = ruleAttribute(row, RuNumBytes);
+        const auto numBytes = cells[RuNumBytes];
         if (!numBytes) missingAttribute(file, rowNumber, RuNumBytes);
         rule.TwoByteValue = parseIntOr(*numBytes, 0) == 2 ? 1 : 0;
     }
-    rule.Command = static_cast<std::uint8_t>(integerOf(ruleAttribute(row, RuCommand), 0));
-    const auto function = ruleAttribute(row, RuFunction);
+    rule.Command = static_cast<std::uint8_t>(integerOf(cells[RuCommand], 0));
+    const auto function = cells[RuFunction];
     if (!function) missingAttribute(file, rowNumber, RuFunction);
     rule.FunctionNumber = functionNumberOf(*function);
     return rule;
@@ -122,16 +123,17 @@ float valueOf(const Dali2Document& file, int rowNumber, std::optional<std::strin
 }
 
 FunctionRecord functionOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, char decimalSeparator) {
+    const FunctionAttributes cells = readRowAttributes(row, kFunctionAttributes);
     FunctionRecord function;
-    const auto operation = functionAttribute(row, FnFunction);
+    const auto operation = cells[FnFunction];
     function.FunctionCode = static_cast<std::uint8_t>(operation ? codeOf(kFunctionCodes, *operation).value_or(0) : 0);
-    const auto condition = functionAttribute(row, FnCondition);
+    const auto condition = cells[FnCondition];
     function.ConditionCode = static_cast<std::uint8_t>(condition ? codeOf(kConditionCodes, *condition).value_or(0) : 0);
-    function.Value = valueOf(file, rowNumber, functionAttribute(row, FnValue), decimalSeparator);
-    const auto channel = functionAttribute(row, FnChannel);
+    function.Value = valueOf(file, rowNumber, cells[FnValue], decimalSeparator);
+    const auto channel = cells[FnChannel];
     function.ChannelAddress = channel ? channelAddressOf(*channel) : 0;
-    function.Brightness = static_cast<std::uint8_t>(integerOf(functionAttribute(row, FnBrightness), 0));
-    function.NextFunction = static_cast<std::uint8_t>(integerOf(functionAttribute(row, FnNextFunction), 0));
+    function.Brightness = static_cast<std::uint8_t>(integerOf(cells[FnBrightness], 0));
+    function.NextFunction = static_cast<std::uint8_t>(integerOf(cells[FnNextFunction], 0));
     return function;
 }
 

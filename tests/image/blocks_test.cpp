@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace corvane {
@@ -158,6 +159,15 @@ TEST(ConfigImage, ResetBlocksGiveTheDocumentedImage) {
     EXPECT_EQ(le::getU32(bytes, 0x2000 + 0x640), 0x67400u);
     EXPECT_EQ(le::getU32(bytes, 0x2000 + 0x5FC), 0x68800u);
     EXPECT_EQ(le::getU32(bytes, 0x2000 + 0x70C), 0xC0000u);
+}
+
+TEST(ImageBuffer, ClearingLeavesNoByteOfAnEarlierImage) {
+    ImageBuffer buffer;
+    std::vector<std::uint8_t> block(300, 0xAB);
+    buffer.put(5000, block);
+    buffer.clear();
+    buffer.setUsed(6000);
+    EXPECT_TRUE(std::all_of(buffer.usedBytes().begin(), buffer.usedBytes().end(), [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(ImageBuffer, RefusesToWriteBeyondItsCapacity) {

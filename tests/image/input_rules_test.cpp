@@ -126,6 +126,16 @@ TEST_F(InputRules, TwoBytesOnlyForASensorReadingTwoBytes) {
     EXPECT_EQ(ruleOf(images, 3).IsSensor, 0);
 }
 
+TEST_F(InputRules, AttributesAreFoundInAnyOrderAndTheFirstOfANameWins) {
+    writeDali2("", "<row Mnemonic=\"m\" Function=\"4 - x\" Instance=\"9\" Instance=\"8\" Unknown=\"1\" Enable=\"Y\" "
+                   "Event=\"Short Press\" Position=\"3\"/>");
+    const RuleRecord rule = ruleOf(build(), 0);
+    EXPECT_EQ(rule.FunctionNumber, 4);
+    EXPECT_EQ(rule.Instance, 9);
+    EXPECT_EQ(rule.EventCode, 2);
+    EXPECT_EQ(rule.Position, 3);
+}
+
 TEST_F(InputRules, OnlyExactlySensorIsAnInputDevice) {
     EXPECT_EQ(onlyRule("DeviceSensor=\"sensor\" Type=\"Push Button\"").IsSensor, 0);
 }
