@@ -224,6 +224,18 @@ private slots:
         QCOMPARE(f.state.LanguageName, std::string("English"));
     }
 
+    void aLanguageFileWithoutValidLinesGivesTheEnglishTexts() {
+        Fixture f;
+        f.addLanguage("Broken", "this is no language file\nstr20 = x\nSTR20 =\n");
+        f.show();
+        f.clickSlot(1);
+        QCOMPARE(f.state.Texts[20], std::string("Set Communication"));
+        QCOMPARE(f.labelText("L_Sel_Lang"), QString("Selected Language : Broken"));
+        QCOMPARE(f.state.LanguageName, std::string("English"));
+        f.click("Btn_OK");
+        QCOMPARE(f.state.LanguageName, std::string("Broken"));
+    }
+
     void theCheckBoxesFollowTheFlags_data() {
         QTest::addColumn<bool>("internet");
         QTest::addColumn<bool>("updateCheck");
