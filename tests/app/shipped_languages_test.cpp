@@ -66,7 +66,7 @@ TEST(ShippedLanguages, ItalianoTranslatesEveryTextOfTheProductsWindows) {
     for (const auto& [first, last] : kProductBlocks)
         for (int i = first; i <= last; ++i)
             if (defaults[i] != " ") {
-                EXPECT_NE(read[i], untouched) << "entry " << i << ": " << defaults[i];
+                EXPECT_NE(read[i], untouched) << "LANGUAGE/Italiano.lng lacks entry " << i << ": " << defaults[i];
             }
 }
 

@@ -88,6 +88,8 @@ TEST(CheckVersion, SendsAnHttp10GetWithTheBrowserHeaders) {
               std::string::npos);
     EXPECT_NE(request.find("\r\nUser-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"), std::string::npos);
     EXPECT_EQ(request.find("Cookie"), std::string::npos);
+    EXPECT_EQ(request.find("\r\nAccept:"), request.rfind("\r\nAccept:")) << "one Accept header only";
+    EXPECT_EQ(request.find("\r\nUser-Agent:"), request.rfind("\r\nUser-Agent:")) << "one User-Agent header only";
 }
 
 TEST(MakerWeb, LinksOnTheMakersHost) {
