@@ -94,7 +94,7 @@ void setFittedText(QAbstractButton* button, const QString& text) {
 
 TFSoftOptions::TFSoftOptions(AppState& state, Platform& platform, QWidget* parent)
     : CorvaneDialog(state, platform, parent) {
-    setObjectName("FSoftOptions");
+    setObjectName("TFSoftOptions");
     addTitleLabels();
     PC_Options = new QTabWidget(this);
     PC_Options->setObjectName("PC_Options");
