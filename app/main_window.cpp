@@ -11,6 +11,9 @@
 #include "app/version_checker.h"
 #include "common/corvane_dialog.h"
 #include "common/file_error.h"
+#include "image/image_build_error.h"
+#include "image/image_builder.h"
+#include "update/boot_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -268,7 +271,24 @@ void TFCorvanoFirmWare::Open_Project() {
     showConfigurationLabels();
 }
 
-void TFCorvanoFirmWare::Update_Device() {}
+void TFCorvanoFirmWare::Update_Device() {
+    if (!windows_.boot) return;
+    // The images are rebuilt on every press, before the update window opens. A project file that
+    // cannot be read or taken by the device, or an image that cannot be written, stops here: the
+    // update window never offers stale images.
+    try {
+        const char separator = platform_.regional ? platform_.regional->decimalSeparator() : '.';
+        WriteImageFiles(BuildImages(state_.Files, separator), state_.ProjectDir);
+    } catch (const FileError& error) {
+        platform_.prompts->error(error.what());
+        return;
+    } catch (const ImageBuildError& error) {
+        platform_.prompts->error(error.what());
+        return;
+    }
+    windows_.boot->Form_Type = 1; // Ethernet
+    windows_.boot->exec();
+}
 
 void TFCorvanoFirmWare::applyUpdateTimerRule() {
     const bool wanted = state_.EnableInternet && state_.EnableUpdateCheck;

@@ -17,6 +17,7 @@ class VersionChecker;
 class TFNew_Project;
 class TFOpenConf;
 class TFAbout;
+class TFBoot;
 struct ButtonPlace;
 
 // The modal windows the main window opens; a window not built in this code base stays null.
@@ -27,7 +28,7 @@ struct ShellWindows {
     CorvaneDialog* softOptions = nullptr;
     CorvaneDialog* parGen = nullptr;
     CorvaneDialog* daliAccess = nullptr;
-    CorvaneDialog* boot = nullptr;
+    TFBoot* boot = nullptr;
 };
 
 class TFCorvanoFirmWare : public QWidget {

@@ -4,7 +4,9 @@
 #include "app/new_project_window.h"
 #include "app/open_conf_window.h"
 #include "app/soft_options_window.h"
+#include "dali/dali_access_window.h"
 #include "settings/par_gen_window.h"
+#include "update/boot_window.h"
 
 namespace corvane {
 
@@ -25,6 +27,8 @@ WindowSet::WindowSet(AppState& state, Platform& platform)
     softOptions->setChangeLanguage([main = main_.get()] { main->Change_Language(); });
     windows.softOptions = softOptions;
     windows.parGen = create<TFParGen>(state, platform);
+    windows.daliAccess = create<TFDALI_Access>(state, platform);
+    windows.boot = create<TFBoot>(state, platform);
     main_->attachWindows(windows);
 }
 

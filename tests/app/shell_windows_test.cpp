@@ -11,6 +11,7 @@
 #include "app/window_set.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
+#include "update/boot_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -50,6 +51,8 @@ private:
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || dialog == handled_) return;
         handled_ = dialog;
+        // The next showing, even of the same window, is a new one.
+        QObject::connect(dialog, &QDialog::finished, &timer_, [this] { handled_ = nullptr; }, Qt::SingleShotConnection);
         opened << QString(dialog->metaObject()->className()).section("::", -1);
         if (act_) act_(dialog);
         else dialog->reject();
@@ -134,7 +137,7 @@ private slots:
         QStringList names;
         for (QWidget* window : windows->creationOrder()) names << QString(window->metaObject()->className()).section("::", -1);
         QCOMPARE(names, (QStringList{"TFCorvanoFirmWare", "TFNew_Project", "TFOpenConf", "TFAbout", "TFSoftOptions",
-                                     "TFParGen"}));
+                                     "TFParGen", "TFDALI_Access", "TFBoot"}));
     }
 
     void firstStartInAnEmptyFolder() {
@@ -205,6 +208,67 @@ private slots:
         QCOMPARE(watch.opened, QStringList{window});
         QVERIFY(prompts.shown.empty());
         expectNoConfiguration(); // cancelled: nothing changes
+    }
+
+    void editorsOpenWithAConfiguration_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("communication") << "Btn_Prm_Gen" << "TFParGen";
+        QTest::newRow("DALI") << "Btn_DALI_Access" << "TFDALI_Access";
+        QTest::newRow("update") << "Btn_CreateBin" << "TFBoot";
+    }
+    void editorsOpenWithAConfiguration() {
+        QFETCH(QString, name);
+        QFETCH(QString, window);
+        fs::create_directories(*dir / "PROJECTS" / "Plant A");
+        dir->write("Corvane.xml", "<Conf_Settings><lastproj><projectname>Plant A</projectname></lastproj></Conf_Settings>");
+        start();
+        ModalWatch watch;
+        button(name.toLatin1())->click();
+        QCOMPARE(watch.opened, QStringList{window});
+        QVERIFY(prompts.shown.empty());
+    }
+
+    // Each press rebuilds the three images before the update window opens, even when it is then
+    // closed without an update.
+    void updateDeviceWritesTheImagesThenOpensTheUpdateWindow() {
+        fs::create_directories(*dir / "PROJECTS" / "Plant A");
+        start();
+        createThroughDialog("Plant B");
+        ModalWatch watch;
+        button("Btn_CreateBin")->click();
+        QCOMPARE(watch.opened, QStringList{"TFBoot"});
+        for (const char* image : {"bank.bin", "bank_ESP32_1.bin", "bank_ESP32_2.bin"})
+            QVERIFY2(fs::file_size(*dir / "PROJECTS" / "Plant B" / "bin" / image) > 0, image);
+        QCOMPARE(main().windows().boot->Form_Type, 1);
+        fs::remove(*dir / "PROJECTS" / "Plant B" / "bin" / "bank.bin");
+        button("Btn_CreateBin")->click();
+        QVERIFY(fs::exists(*dir / "PROJECTS" / "Plant B" / "bin" / "bank.bin"));
+    }
+
+    void aFailedImageBuildIsShownAndTheUpdateWindowStaysClosed_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("malformed settings") << "ParGen.xml" << "<ParGen><Ethernet>" << "ParGen.xml";
+        QTest::newRow("bin is a file") << "bin" << "not a folder" << "bin";
+    }
+    void aFailedImageBuildIsShownAndTheUpdateWindowStaysClosed() {
+        QFETCH(QString, file);
+        QFETCH(QString, content);
+        QFETCH(QString, named);
+        start();
+        createThroughDialog("Plant");
+        const fs::path project = *dir / "PROJECTS" / "Plant";
+        fs::remove_all(project / "bin");
+        dir->write("PROJECTS/Plant/" + file.toStdString(), content.toStdString());
+        ModalWatch watch;
+        button("Btn_CreateBin")->click();
+        QVERIFY(watch.opened.isEmpty());
+        QCOMPARE(prompts.shown.size(), size_t(1));
+        QCOMPARE(prompts.shown[0].kind, std::string("error"));
+        QVERIFY2(QString::fromStdString(prompts.shown[0].text).contains(named), prompts.shown[0].text.c_str());
+        QVERIFY(!fs::exists(project / "bin" / "bank.bin"));
     }
 
     void closeButtonClosesAndSaves() {
@@ -429,6 +493,10 @@ private slots:
         QCOMPARE(link->isVisibleTo(&main()), shown);
         if (!shown) return;
         QVERIFY(link->text().contains(text(19)));
+        state->EnableUpdateCheck = false; // options confirmed without the check: the link stays
+        main().applyUpdateTimerRule();
+        QVERIFY(!main().updateTimer()->isActive());
+        QVERIFY(link->isVisibleTo(&main()));
         emit link->linkActivated("http://www.telvornet.com/Home/download/download.asp#QD51207");
         QCOMPARE(urls.opened.back(), std::string("http://www.telvornet.com/Home/download/download.asp#QD51207"));
     }
