@@ -1,6 +1,10 @@
-// Saves a picture of every configurator window, as a user sees it, into the folder given as argument
-// (app_<window>.png). Runs on any Qt platform, offscreen included.
+// Saves pictures of the configurator's own windows, as a user sees them, into the folder given as
+// argument: the main window without and with a configuration, the new and open dialogs, the About
+// box. Runs on any Qt platform, offscreen included.
+#include "app/about_window.h"
 #include "app/new_configuration.h"
+#include "app/new_project_window.h"
+#include "app/open_conf_window.h"
 #include "app/startup.h"
 #include "app/window_set.h"
 #include "tests/support/fake_platform.h"
@@ -10,6 +14,19 @@
 #include <QDir>
 #include <QWidget>
 #include <cstdio>
+
+namespace {
+
+// Shows the window (running its show handler, as the modal showing does) and saves its picture.
+bool save(QWidget* window, const QDir& output, const QString& name) {
+    window->show();
+    QApplication::processEvents();
+    const bool saved = window->grab().save(output.filePath("app_" + name + ".png"));
+    window->hide();
+    return saved;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -28,17 +45,16 @@ int main(int argc, char* argv[]) {
     platform.urls = &urls;
     corvane::AppState state;
     corvane::startUp(state, appDir.path());
-    for (const char* name : {"Hall North", "Plant A", "Warehouse"}) corvane::createConfiguration(state, name);
 
     corvane::WindowSet windows(state, platform);
-    int failures = 0;
-    for (QWidget* window : windows.creationOrder()) {
-        window->show(); // runs the show handler, as the modal showing does
-        QApplication::processEvents();
-        const QString name = QString(window->metaObject()->className()).section("::", -1);
-        const QString file = output.filePath("app_" + name + ".png");
-        if (!window->grab().save(file)) ++failures;
-        window->hide();
-    }
-    return failures == 0 ? 0 : 1;
+    corvane::TFCorvanoFirmWare& main = windows.main();
+    bool ok = save(&main, output, "main_window_no_configuration");
+    for (const char* name : {"Hall North", "Plant A", "Warehouse"}) corvane::createConfiguration(state, name);
+    state.activateProject("Plant A");
+    main.Set_Lang();
+    ok &= save(&main, output, "main_window");
+    ok &= save(main.findChild<corvane::TFNew_Project*>(), output, "new_configuration");
+    ok &= save(main.findChild<corvane::TFOpenConf*>(), output, "open_configuration");
+    ok &= save(main.findChild<corvane::TFAbout*>(), output, "about");
+    return ok ? 0 : 1;
 }
