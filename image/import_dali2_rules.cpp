@@ -82,7 +82,7 @@ std::uint16_t eventCodeOf(std::optional<std::string_view> text) {
     return static_cast<std::uint16_t>(parseIntOr(*text, 0));
 }
 
-// Reads one enabled rule's attributes in the device's order; `highestPosition` tracks the data array's end.
+// Reads one enabled rule's attributes in the device's order; `positionCount` tracks the data array's end.
 RuleRecord ruleOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, std::int32_t& positionCount) {
     const RuleAttributes cells = readRowAttributes(row, kBuilderRuleAttributes);
     RuleRecord rule;
