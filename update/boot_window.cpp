@@ -172,22 +172,24 @@ std::string TFBoot::typedAddress() const {
 
 void TFBoot::Btn_UpdateClick() {
     if (busy_) return;
-    if (!Send_Ping()) {
+    // The fields stay editable while the test runs; the job names the address that answered.
+    const std::string target = typedAddress();
+    if (!Send_Ping(target)) {
         reportNoAnswer(lastPing_);
         return;
     }
-    state_.LastIpAddress = typedAddress();
+    state_.LastIpAddress = target;
     state_.UpdateOptionIndex = CB_Update_Options->currentIndex();
     state_.UpdateReadBack = CB_Update_Option_Read_Back->isChecked();
     if (writeJob()) runUpdater();
 }
 
-bool TFBoot::Send_Ping() {
+bool TFBoot::Send_Ping(const std::string& target) {
     busy_ = true;
     Btn_Update->setEnabled(false);
     if (platform_.echo) {
         BackgroundEchoClient echo(*platform_.echo, waitClock.processEvents);
-        lastPing_ = corvane::Send_Ping(echo, typedAddress(), waitClock);
+        lastPing_ = corvane::Send_Ping(echo, target, waitClock);
     } else {
         lastPing_ = PingOutcome{};
     }

@@ -40,7 +40,7 @@ private:
     void buildPanels();
     void FormShow();
     std::string typedAddress() const;
-    bool Send_Ping();
+    bool Send_Ping(const std::string& target);
     void reportNoAnswer(const PingOutcome& outcome);
     bool writeJob();
     void runUpdater();

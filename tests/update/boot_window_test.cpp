@@ -91,6 +91,7 @@ private slots:
     void updaterRunningShowsTheWaitAndBlocksClosing();
     void missingUpdaterReturnsAtOnce();
     void cancelWritesNoJob();
+    void jobNamesTheAddressThatAnswered();
     void endToEndAgainstLoopback();
 };
 
@@ -299,6 +300,17 @@ void BootWindowTest::cancelWritesNoJob() {
     QCOMPARE(f.window->result(), int(QDialog::Rejected));
     QVERIFY(!fs::exists(f.jobFile()));
     QVERIFY(f.echo.targets.empty());
+}
+
+// Typing into the fields while the echo test runs does not change what the job and the settings get.
+void BootWindowTest::jobNamesTheAddressThatAnswered() {
+    Fixture f;
+    f.show();
+    f.type({"192", "168", "0", "10"});
+    f.window->waitClock.processEvents = [&] { f.field(4)->setText("99"); };
+    f.update();
+    QCOMPARE(QString::fromStdString(f.state.LastIpAddress), QString("192.168.0.10"));
+    QVERIFY(testing::readFile(f.jobFile()).find("<IP_Address_Dev>192.168.0.10<") != std::string::npos);
 }
 
 // As a user would: a saved configuration with its images, the update window against this machine
