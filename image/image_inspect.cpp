@@ -105,6 +105,7 @@ void describeRule(std::ostream& out, std::size_t index, const RuleRecord& rule) 
 
 void describeRules(std::ostream& out, std::span<const std::uint8_t> bytes) {
     out << "Rules:\n";
+    if (allZero(bytes)) out << "  none\n";
     for (std::size_t i = 0; i < RuleTable::kEntries; ++i) {
         const auto record = bytes.subspan(i * RuleRecord::kSerializedSize).first<RuleRecord::kSerializedSize>();
         if (!allZero(record)) describeRule(out, i, deserializeRule(record));
@@ -123,6 +124,7 @@ void describeFunction(std::ostream& out, std::size_t index, const FunctionRecord
 
 void describeFunctions(std::ostream& out, std::span<const std::uint8_t> bytes) {
     out << "Functions:\n";
+    if (allZero(bytes)) out << "  none\n";
     for (std::size_t i = 0; i < FunctionTable::kEntries; ++i) {
         const auto record = bytes.subspan(i * FunctionRecord::kSerializedSize).first<FunctionRecord::kSerializedSize>();
         if (allZero(record)) continue;
@@ -142,6 +144,7 @@ std::string flagNames(std::uint16_t word) {
 
 void describeChannels(std::ostream& out, std::span<const std::uint8_t> bytes) {
     out << "Channels:\n";
+    if (allZero(bytes)) out << "  none\n";
     if (!allZero(bytes.first(ChannelFlags::kFirstWordOffset))) out << "  reserved word is not zero\n";
     for (std::size_t k = 0; k < ChannelFlags::kWords; ++k) {
         const std::uint16_t word = le::getU16(bytes, ChannelFlags::kFirstWordOffset + 2 * k);

@@ -73,6 +73,11 @@ TEST_F(Inspect, AChangedByteBreaksTheChecksumAndShowsWhereItIs) {
     EXPECT_NE(text.find("does not match the computed 0x"), std::string::npos) << text;
 }
 
+TEST(InspectEmpty, AnEmptyTablesImageSaysSo) {
+    EXPECT_EQ(inspectImage(std::vector<std::uint8_t>(8448)),
+              "Image bank_ESP32_2.bin (8448 bytes)\nRules:\n  none\nFunctions:\n  none\nChannels:\n  none\n");
+}
+
 TEST(InspectSizes, OnlyTheThreeImageSizesAreKnown) {
     for (std::size_t size : {0u, 1u, 2047u, 2049u, 8447u, 10495u, 10497u})
         EXPECT_EQ(inspectImage(std::vector<std::uint8_t>(size)), std::nullopt) << size;
