@@ -86,7 +86,8 @@ void TextCatalogue::set(int index, std::string text) {
 }
 
 std::string TextCatalogue::asLanguageFile() const {
-    std::string out;
+    // The UTF-8 mark makes the file read as UTF-8; without it the pilcrows would read as Windows-1252.
+    std::string out = "\xEF\xBB\xBF";
     out.reserve(texts_.size() * 24);
     for (int i = 0; i < size(); ++i) {
         out += "STR" + std::to_string(i) + " = ";

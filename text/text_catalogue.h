@@ -31,7 +31,8 @@ public:
     void set(int index, std::string text);
     int size() const { return static_cast<int>(texts_.size()); }
 
-    // The catalogue as a language file: every entry in index order, "STR<i> = ¶<text>¶".
+    // The catalogue as a UTF-8 language file with its byte-order mark: every entry in index order,
+    // one line each, "STR<i> = ¶<text>¶".
     std::string asLanguageFile() const;
 
 private:

@@ -29,14 +29,16 @@ TEST(CliTexts, PrintsEveryEntryAsALanguageFileThatReadsBackExactly) {
     auto result = runProgram(CORVANE_CLI, {"texts"});
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), TEXT_COUNT);
-    EXPECT_TRUE(result.out.starts_with("STR0 = \xC2\xB6" "Begin\xC2\xB6\nSTR1 = \xC2\xB6Step 1\xC2\xB6\n"));
+    EXPECT_TRUE(result.out.starts_with("\xEF\xBB\xBFSTR0 = \xC2\xB6" "Begin\xC2\xB6\nSTR1 = \xC2\xB6Step 1\xC2\xB6\n"));
     EXPECT_NE(result.out.find("\nSTR306 = \xC2\xB6 / \xC2\xB6\n"), std::string::npos);
 
+    // Saved as a file, the output loads back as the same catalogue.
+    testing::TempDir dir;
     TextCatalogue defaults, read;
     defaults.FillDefaultTexts();
     read.FillDefaultTexts();
     for (int i = 0; i < TEXT_COUNT; ++i) read.set(i, "x");
-    read.applyLanguageText(result.out);
+    read.LoadLanguageFile(dir.write("Saved.lng", result.out));
     for (int i = 0; i < TEXT_COUNT; ++i) ASSERT_EQ(read[i], defaults[i]) << i;
 }
 

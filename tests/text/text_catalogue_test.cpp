@@ -131,8 +131,9 @@ TEST(LanguageFile, TheCatalogueWrittenAsALanguageFileReadsBackExactly) {
     TextCatalogue texts = defaults();
     texts.set(5, "");
     texts.set(6, "  blanks at both ends  ");
+    testing::TempDir dir;
     TextCatalogue read = defaults();
-    read.applyLanguageText(texts.asLanguageFile());
+    read.LoadLanguageFile(dir.write("Saved.lng", texts.asLanguageFile()));
     for (int i = 0; i < TEXT_COUNT; ++i) ASSERT_EQ(read[i], texts[i]) << "entry " << i;
 }
 
