@@ -27,6 +27,12 @@ ColumnSpec column(ColumnKind kind, int header, int hint, int width, std::uint32_
     return spec;
 }
 
+// Column k + 1 is stored in the attribute k of the file's row.
+template <std::size_t N>
+void nameAttributes(TableSchema& schema, const std::array<std::string_view, N>& attributes) {
+    for (std::size_t k = 0; k < N; ++k) schema[k + 1].xmlAttribute = attributes[k];
+}
+
 bool isYes(std::string_view cell) { return toUpperAscii(trim(cell)) == "Y"; }
 
 } // namespace
@@ -59,11 +65,12 @@ TableSchema ruleTableSchema(ListSource functionSelector) {
     // The Type list follows the row's Dev/Sen cell; the Function list is the window's selector.
     schema[1 + RuType].valuesFor = [](const TableGrid& grid, int row) { return typesFor(grid.text(row, 1 + RuDevSen)); };
     schema[1 + RuFunction].valuesFor = std::move(functionSelector);
+    nameAttributes(schema, kRuleAttributes);
     return schema;
 }
 
 TableSchema functionTableSchema() {
-    return {
+    TableSchema schema = {
         column(ColumnKind::RowNumber, 2539, -1, 40),
         column(ColumnKind::List, 2540, 2545, 140, kCyan, toStrings(kOperations)),
         column(ColumnKind::List, 2541, 2546, 140, kGreen, toStrings(kConditions)),
@@ -73,6 +80,8 @@ TableSchema functionTableSchema() {
         column(ColumnKind::Text, 2543, 2548, 140, kOrange),
         column(ColumnKind::Text, 2544, 2549, 200),
     };
+    nameAttributes(schema, kFunctionAttributes);
+    return schema;
 }
 
 void resetChannels(TableGrid& channels) { loadChannels(channels, DaliChannelTable{}); }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -36,6 +37,7 @@ struct ColumnSpec {
     ListSource valuesFor{};          // when set, replaces `values`
     bool hidden = false;
     bool centred = false;
+    std::string xmlAttribute{}; // the row attribute holding the cell in the table's file; empty: not stored
 };
 
 using TableSchema = std::vector<ColumnSpec>;
