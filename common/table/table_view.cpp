@@ -48,7 +48,12 @@ TableView::TableView(const AppState& state, QWidget* parent)
 void TableView::setTableModel(TableModel* model) {
     model_ = model;
     setModel(model);
-    const TableGrid& grid = model->grid();
+    applyColumnLayout();
+}
+
+void TableView::applyColumnLayout() {
+    if (!model_) return;
+    const TableGrid& grid = model_->grid();
     for (int col = 0; col < grid.ColCount(); ++col) {
         setColumnWidth(col, grid.column(col).width);
         setColumnHidden(col, grid.column(col).hidden);

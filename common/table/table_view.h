@@ -15,8 +15,10 @@ class TableView : public QTableView {
 public:
     TableView(const AppState& state, QWidget* parent = nullptr);
 
-    // Attaches the model (and the shared delegate) and applies its column widths and hidden flags.
+    // Attaches the model and applies its column layout.
     void setTableModel(TableModel* model);
+    // Applies the columns' widths and hidden flags again, after a window changed them.
+    void applyColumnLayout();
     TableModel* tableModel() const { return model_; }
     TableDelegate* tableDelegate() const { return delegate_; }
 
