@@ -16,7 +16,8 @@ using namespace corvane;
 struct FullConfiguration : testing::DaliWindowFixture {
     FullConfiguration() {
         DaliChannelTable channels;
-        for (DaliChannel& channel : channels) channel.enabled = true;
+        for (DaliChannel& channel : channels)
+            channel.enabled = true;
         writeDaliAccessFile(channels, state.Files.DaliAccessPath);
         testing::writeFullTables(state, kFunctionCapacity, kRuleCapacity);
     }
@@ -31,7 +32,11 @@ void ParseAndWriteBothFiles(benchmark::State& run) {
         writeDali2AccessFile(*tables, config.state.Files.Dali2AccessPath);
     }
 }
-BENCHMARK(ParseAndWriteBothFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(ParseAndWriteBothFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void OpenWindowAndPressOk(benchmark::State& run) {
     FullConfiguration config;
@@ -40,10 +45,15 @@ void OpenWindowAndPressOk(benchmark::State& run) {
     for (auto _ : run) {
         window.show();
         ok->click();
-        if (window.result() != QDialog::Accepted || !config.prompts.shown.empty()) run.SkipWithError("OK refused");
+        if (window.result() != QDialog::Accepted || !config.prompts.shown.empty())
+            run.SkipWithError("OK refused");
     }
 }
-BENCHMARK(OpenWindowAndPressOk)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(OpenWindowAndPressOk)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

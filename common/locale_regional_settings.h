@@ -5,7 +5,7 @@
 namespace corvane {
 
 class LocaleRegionalSettings : public RegionalSettings {
-public:
+  public:
     // The radix character of the user's LC_NUMERIC locale when it is "," or ".", otherwise ",".
     char decimalSeparator() override;
 };

@@ -32,7 +32,9 @@ std::size_t functionExtent(const std::vector<TableRow>& functions) {
     return extent(functions, FnFunction, kFunctionCapacity);
 }
 
-std::size_t ruleExtent(const std::vector<TableRow>& rules) { return extent(rules, RuDevSen, kRuleCapacity); }
+std::size_t ruleExtent(const std::vector<TableRow>& rules) {
+    return extent(rules, RuDevSen, kRuleCapacity);
+}
 
 Dali2Access parseDali2Access(std::string_view content, const std::filesystem::path& nameForErrors) {
     pugi::xml_document document;

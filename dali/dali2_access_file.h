@@ -15,19 +15,39 @@ inline constexpr int kFunctionCapacity = 250;
 inline constexpr int kRuleCapacity = 256;
 
 // Cell positions of a function row (table columns 1 to 7) and their attributes, in file order.
-enum FunctionCell : int { FnFunction, FnCondition, FnValue, FnChannel, FnBrightness, FnNextFunction, FnMnemonic, kFunctionCells };
+enum FunctionCell : int {
+    FnFunction,
+    FnCondition,
+    FnValue,
+    FnChannel,
+    FnBrightness,
+    FnNextFunction,
+    FnMnemonic,
+    kFunctionCells
+};
 inline constexpr std::array<std::string_view, kFunctionCells> kFunctionAttributes = {
     "Function", "Condition", "Value", "Channel", "Val", "Next_Function", "Mnemonic"};
 
 // Cell positions of an input-rule row (table columns 1 to 12) and their attributes, in file order.
 // The Enable cell is "Y" (ticked) or "N".
 enum RuleCell : int {
-    RuEnable, RuDevSen, RuType, RuChannelNumber, RuInstance, RuCommand, RuTimeSend, RuTimeOut,
-    RuFunction, RuPosition, RuNumBytes, RuMnemonic, kRuleCells
+    RuEnable,
+    RuDevSen,
+    RuType,
+    RuChannelNumber,
+    RuInstance,
+    RuCommand,
+    RuTimeSend,
+    RuTimeOut,
+    RuFunction,
+    RuPosition,
+    RuNumBytes,
+    RuMnemonic,
+    kRuleCells
 };
 inline constexpr std::array<std::string_view, kRuleCells> kRuleAttributes = {
-    "Enable", "DeviceSensor", "Type", "ChannelNumber", "Instance", "Command", "TimeSend", "TimeOut",
-    "Function", "Position", "NumBytes", "Mnemonic"};
+    "Enable",   "DeviceSensor", "Type",     "ChannelNumber", "Instance", "Command",
+    "TimeSend", "TimeOut",      "Function", "Position",      "NumBytes", "Mnemonic"};
 
 // Both tables as loaded: every row the file holds, up to the capacities. Rows at and after the first
 // blank key cell are kept as loaded but are outside the content (see the extents below).

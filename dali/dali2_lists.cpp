@@ -7,14 +7,13 @@ namespace corvane {
 namespace {
 
 constexpr std::array<std::string_view, 9> kPushButtonEvents = {
-    "Button Released", "Button Pressed", "Short Press", "Double Press", "Long Press Start",
+    "Button Released",   "Button Pressed",  "Short Press", "Double Press", "Long Press Start",
     "Long Press Repeat", "Long Press Stop", "Button Free", "Button Stuck"};
 constexpr std::array<std::string_view, 3> kAbsenceEvents = {"No Movement", "Vacant", "Presence Sensor"};
-constexpr std::array<std::string_view, 5> kPresenceEvents = {
-    "Movement", "Still Vacant", "Occupied", "Still Occupied", "Movement Sensor"};
+constexpr std::array<std::string_view, 5> kPresenceEvents = {"Movement", "Still Vacant", "Occupied",
+                                                             "Still Occupied", "Movement Sensor"};
 
-template <std::size_t N>
-bool holds(const std::array<std::string_view, N>& list, std::string_view text) {
+template <std::size_t N> bool holds(const std::array<std::string_view, N>& list, std::string_view text) {
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
@@ -29,10 +28,14 @@ EventGroup eventGroup(std::string_view eventText) {
 
 std::optional<std::string_view> requiredCondition(EventGroup group) {
     switch (group) {
-    case EventGroup::PushButton: return kWhenEqual;
-    case EventGroup::Absence: return kNandLogic;
-    case EventGroup::Presence: return kAndLogic;
-    case EventGroup::None: break;
+    case EventGroup::PushButton:
+        return kWhenEqual;
+    case EventGroup::Absence:
+        return kNandLogic;
+    case EventGroup::Presence:
+        return kAndLogic;
+    case EventGroup::None:
+        break;
     }
     return std::nullopt;
 }
@@ -40,8 +43,10 @@ std::optional<std::string_view> requiredCondition(EventGroup group) {
 const std::vector<std::string>& daliTargets() {
     static const std::vector<std::string> targets = [] {
         std::vector<std::string> list;
-        for (int channel = 0; channel < kTargetChannels; ++channel) list.push_back("DALI Channel " + std::to_string(channel));
-        for (int group = 1; group <= kTargetGroups; ++group) list.push_back("DALI Group " + std::to_string(group));
+        for (int channel = 0; channel < kTargetChannels; ++channel)
+            list.push_back("DALI Channel " + std::to_string(channel));
+        for (int group = 1; group <= kTargetGroups; ++group)
+            list.push_back("DALI Group " + std::to_string(group));
         list.push_back("DALI Broadcast");
         return list;
     }();

@@ -15,30 +15,38 @@ inline constexpr std::array<std::string_view, 2> kDevSenList = {kDevice, kSensor
 
 // DALI device types 0 to 9.
 inline constexpr std::array<std::string_view, 10> kDeviceTypes = {
-    "Fluorescent Lamp", "Emergency Lamp", "High Voltage Discharge", "Alogen Lamp", "Dimmer",
-    "Converter", "Led Lamp", "Actuator On Off", "Color Control", "Sequencer"};
+    "Fluorescent Lamp", "Emergency Lamp", "High Voltage Discharge", "Alogen Lamp",   "Dimmer",
+    "Converter",        "Led Lamp",       "Actuator On Off",        "Color Control", "Sequencer"};
 
 inline constexpr std::array<std::string_view, 7> kSensorTypes = {
-    "Generic Input", "Push Button", "Absolute Input", "Occupancy Sensor", "Light Sensor", "Color Sensor", "Relative Input"};
+    "Generic Input", "Push Button",  "Absolute Input", "Occupancy Sensor",
+    "Light Sensor",  "Color Sensor", "Relative Input"};
 
 inline constexpr std::array<std::string_view, 2> kNumBytesList = {"1", "2"};
 
 inline constexpr std::array<std::string_view, 11> kOperations = {
-    "Function Null", "Multiplication", "Division", "Addition", "Subtraction", "Set Out",
-    "Dim Up", "Dim Down", "Toggle", "Ramp Start", "Ramp Stop"};
+    "Function Null", "Multiplication", "Division", "Addition",   "Subtraction", "Set Out",
+    "Dim Up",        "Dim Down",       "Toggle",   "Ramp Start", "Ramp Stop"};
 
 inline constexpr std::string_view kNoCondition = "No Condition";
 inline constexpr std::string_view kWhenEqual = "When Equal to Value";
 inline constexpr std::string_view kAndLogic = "AND Logic with Value";
 inline constexpr std::string_view kNandLogic = "NAND Logic with Value";
-inline constexpr std::array<std::string_view, 9> kConditions = {
-    kNoCondition, kWhenEqual, "When Lower to Value", "When Greater to Value", kAndLogic,
-    "OR Logic with Value", "XOR Logic with Value", kNandLogic, "NOR Logic with Value"};
+inline constexpr std::array<std::string_view, 9> kConditions = {kNoCondition,
+                                                                kWhenEqual,
+                                                                "When Lower to Value",
+                                                                "When Greater to Value",
+                                                                kAndLogic,
+                                                                "OR Logic with Value",
+                                                                "XOR Logic with Value",
+                                                                kNandLogic,
+                                                                "NOR Logic with Value"};
 
 inline constexpr std::array<std::string_view, 17> kEvents = {
-    "Button Released", "Button Pressed", "Short Press", "Double Press", "Long Press Start",
-    "Long Press Repeat", "Long Press Stop", "Button Free", "Button Stuck", "No Movement", "Movement",
-    "Vacant", "Still Vacant", "Occupied", "Still Occupied", "Presence Sensor", "Movement Sensor"};
+    "Button Released",   "Button Pressed",  "Short Press",  "Double Press", "Long Press Start",
+    "Long Press Repeat", "Long Press Stop", "Button Free",  "Button Stuck", "No Movement",
+    "Movement",          "Vacant",          "Still Vacant", "Occupied",     "Still Occupied",
+    "Presence Sensor",   "Movement Sensor"};
 
 // The events fall into groups; each group requires one condition.
 enum class EventGroup { None, PushButton, Absence, Presence };
@@ -55,8 +63,7 @@ const std::vector<std::string>& daliTargets();
 // "Sensor", nothing otherwise.
 std::vector<std::string> typesFor(std::string_view devSen);
 
-template <std::size_t N>
-std::vector<std::string> toStrings(const std::array<std::string_view, N>& list) {
+template <std::size_t N> std::vector<std::string> toStrings(const std::array<std::string_view, N>& list) {
     return {list.begin(), list.end()};
 }
 

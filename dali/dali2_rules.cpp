@@ -22,11 +22,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 template <std::size_t N>
 bool holdsIgnoringCase(const std::array<std::string_view, N>& list, std::string_view text) {
-    return std::any_of(list.begin(), list.end(), [&](std::string_view entry) { return equalsIgnoringCase(entry, text); });
+    return std::any_of(list.begin(), list.end(),
+                       [&](std::string_view entry) { return equalsIgnoringCase(entry, text); });
 }
 
 class Checker {
-public:
+  public:
     Checker(const Dali2Access& tables, char separator, const TextCatalogue& texts)
         : tables_(tables), separator_(separator), texts_(texts),
           functionCount_(static_cast<int>(functionExtent(tables.functions))),
@@ -35,15 +36,17 @@ public:
     std::vector<Dali2Problem> run() {
         std::vector<bool> functionFailed(static_cast<std::size_t>(functionCount_) + 1, false);
         for (int r = 1; r <= functionCount_; ++r)
-            if (auto index = firstFunctionProblem(function(r))) functionFailed[static_cast<std::size_t>(r)] = add(*index, r);
+            if (auto index = firstFunctionProblem(function(r)))
+                functionFailed[static_cast<std::size_t>(r)] = add(*index, r);
         for (int r = 1; r <= functionCount_; ++r)
-            if (!functionFailed[static_cast<std::size_t>(r)] && !nextFunctionValid(function(r))) add(2552, r, functionCount_);
+            if (!functionFailed[static_cast<std::size_t>(r)] && !nextFunctionValid(function(r)))
+                add(2552, r, functionCount_);
         for (int r = 1; r <= ruleCount_; ++r)
             if (auto index = firstRuleProblem(rule(r))) add(*index, r, ruleLimit(*index));
         return std::move(problems_);
     }
 
-private:
+  private:
     const TableRow& function(int r) const { return tables_.functions[static_cast<std::size_t>(r - 1)]; }
     const TableRow& rule(int r) const { return tables_.rules[static_cast<std::size_t>(r - 1)]; }
 
@@ -63,9 +66,12 @@ private:
         }
         if (condition == requiredCondition(group)) return std::nullopt;
         switch (group) {
-        case EventGroup::PushButton: return 2564;
-        case EventGroup::Absence: return 2565;
-        default: return 2566;
+        case EventGroup::PushButton:
+            return 2564;
+        case EventGroup::Absence:
+            return 2565;
+        default:
+            return 2566;
         }
     }
 
@@ -76,13 +82,15 @@ private:
     // The function number of a rule's Function cell: the text before its first blank.
     bool functionReferenceValid(const std::string& cell) const {
         if (trim(cell).empty()) return true;
-        std::string_view number = cell.find(' ') == std::string::npos ? std::string_view(cell) : before(cell, " ");
+        std::string_view number =
+            cell.find(' ') == std::string::npos ? std::string_view(cell) : before(cell, " ");
         return inRange(std::string(trim(number)), 0, functionCount_, 5000000);
     }
 
     bool typeValid(const TableRow& row) const {
         std::string_view type = trim(row[RuType]);
-        return trim(row[RuDevSen]) == kDevice ? holdsIgnoringCase(kDeviceTypes, type) : holdsIgnoringCase(kSensorTypes, type);
+        return trim(row[RuDevSen]) == kDevice ? holdsIgnoringCase(kDeviceTypes, type)
+                                              : holdsIgnoringCase(kSensorTypes, type);
     }
 
     std::optional<int> firstRuleProblem(const TableRow& row) const {
@@ -131,7 +139,8 @@ std::optional<std::string_view> SetConditionOnEvent(std::string_view Event) {
     return requiredCondition(eventGroup(Event));
 }
 
-std::vector<Dali2Problem> Controllo_dati(const Dali2Access& tables, char decimalSeparator, const TextCatalogue& texts) {
+std::vector<Dali2Problem> Controllo_dati(const Dali2Access& tables, char decimalSeparator,
+                                         const TextCatalogue& texts) {
     return Checker(tables, decimalSeparator, texts).run();
 }
 

@@ -11,7 +11,7 @@
 
 namespace corvane {
 
-inline constexpr int kMaxPosition = 1440;    // last index of the gateway's internal data array
+inline constexpr int kMaxPosition = 1440; // last index of the gateway's internal data array
 inline constexpr int kMaxMilliseconds = 100000000;
 
 // The Function choices of a rule: "0 - None", then "<n> - <mnemonic of function n>" for every
@@ -31,7 +31,8 @@ struct Dali2Problem {
 // Every row's first problem, in the order the checks run: functions (condition and value), then
 // functions (next function), then the enabled input rules. The first entry is what OK reports; an empty
 // list means the tables may be saved. Rules and functions are read within their extents.
-std::vector<Dali2Problem> Controllo_dati(const Dali2Access& tables, char decimalSeparator, const TextCatalogue& texts);
+std::vector<Dali2Problem> Controllo_dati(const Dali2Access& tables, char decimalSeparator,
+                                         const TextCatalogue& texts);
 
 // Catalogue text `pattern` with its first "%d" replaced by `first` and a second "%d" by `second`.
 // The text is never used as a format string, so a translated text cannot break it.

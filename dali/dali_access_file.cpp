@@ -16,7 +16,8 @@ std::string elementName(int id, std::string_view suffix) {
 DaliChannel readChannel(pugi::xml_node container, int id) {
     DaliChannel channel;
     channel.enabled = childFlag(container, elementName(id, "").c_str());
-    if (auto minMax = childText(container, elementName(id, "_MIN_MAN_VALUE").c_str())) channel.minMaxValue = *minMax == "1";
+    if (auto minMax = childText(container, elementName(id, "_MIN_MAN_VALUE").c_str()))
+        channel.minMaxValue = *minMax == "1";
     if (auto recall = childText(container, elementName(id, "_RECALL_LEVEL").c_str()))
         channel.recallLevel = Check_ReCall_Level(*recall);
     channel.dimmingMode = childText(container, elementName(id, "_DIMMING_MODE").c_str());
@@ -36,7 +37,8 @@ DaliChannelTable parseDaliAccess(std::string_view content, const std::filesystem
     parseXml(content, nameForErrors, document);
     pugi::xml_node container = rootOf(document);
     DaliChannelTable channels;
-    for (int id = 0; id < kDaliChannelCount; ++id) channels[static_cast<std::size_t>(id)] = readChannel(container, id);
+    for (int id = 0; id < kDaliChannelCount; ++id)
+        channels[static_cast<std::size_t>(id)] = readChannel(container, id);
     return channels;
 }
 

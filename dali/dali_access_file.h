@@ -12,14 +12,14 @@ namespace corvane {
 inline constexpr int kDaliChannelCount = 64;
 
 // The Recall Level choices, in the order of the drop-down list; the first is the reset value.
-inline constexpr std::array<std::string_view, 3> kRecallLevels = {
-    "None", "Recall Min-Max Level for Switch", "Recall Old Value Level for Switch"};
+inline constexpr std::array<std::string_view, 3> kRecallLevels = {"None", "Recall Min-Max Level for Switch",
+                                                                  "Recall Old Value Level for Switch"};
 
 struct DaliChannel {
     bool enabled = false;
-    bool minMaxValue = false;                    // reset value: "N"
-    std::string recallLevel{kRecallLevels[0]};   // reset value: "None"
-    std::optional<std::string> dimmingMode;      // "Normal" / "Start Break"; only read, never written
+    bool minMaxValue = false;                  // reset value: "N"
+    std::string recallLevel{kRecallLevels[0]}; // reset value: "None"
+    std::optional<std::string> dimmingMode;    // "Normal" / "Start Break"; only read, never written
 };
 
 using DaliChannelTable = std::array<DaliChannel, kDaliChannelCount>;

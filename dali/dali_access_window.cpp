@@ -24,9 +24,20 @@ namespace {
 using namespace dali_access_geometry;
 
 enum Text {
-    kCaption = 600, kDescription = 601, kOk = 602, kCancel = 603, kSelectAll = 604, kClearAll = 605,
-    kOkHint = 606, kCancelHint = 607, kSelectAllHint = 608, kClearAllHint = 609,
-    kDeleteRowQuestion = 2554, kSelectDevicePage = 2555, kSetAccessPage = 2556, kFunctionsPage = 2557,
+    kCaption = 600,
+    kDescription = 601,
+    kOk = 602,
+    kCancel = 603,
+    kSelectAll = 604,
+    kClearAll = 605,
+    kOkHint = 606,
+    kCancelHint = 607,
+    kSelectAllHint = 608,
+    kClearAllHint = 609,
+    kDeleteRowQuestion = 2554,
+    kSelectDevicePage = 2555,
+    kSetAccessPage = 2556,
+    kFunctionsPage = 2557,
 };
 
 // The header menus of the channel table: fixed captions, each setting a whole column to one text.
@@ -65,8 +76,7 @@ void addRule(QWidget* parent, int top) {
 } // namespace
 
 TFDALI_Access::TFDALI_Access(AppState& state, Platform& platform, QWidget* parent)
-    : CorvaneDialog(state, platform, parent),
-      channels_(channelTableSchema(), kDaliChannelCount),
+    : CorvaneDialog(state, platform, parent), channels_(channelTableSchema(), kDaliChannelCount),
       rules_(ruleTableSchema([this](const TableGrid&, int) { return SelFunct; }), kRuleCapacity),
       functions_(functionTableSchema(), kFunctionCapacity) {
     setObjectName("TFDALI_Access");
@@ -114,9 +124,10 @@ void TFDALI_Access::buildPages() {
     connect(ACG_DALI_Device, &TableView::headerMenuRequested, this, [this](int col, const QPoint& at) {
         if (auto menu = headerMenu(col)) menu->exec(at);
     });
-    connect(ACG->tableDelegate(), &TableDelegate::listPicked, this, [this](const QModelIndex& index, const QString& text) {
-        ACGComboChange(TableModel::tableRow(index), index.column(), text.toStdString());
-    });
+    connect(ACG->tableDelegate(), &TableDelegate::listPicked, this,
+            [this](const QModelIndex& index, const QString& text) {
+                ACGComboChange(TableModel::tableRow(index), index.column(), text.toStdString());
+            });
 }
 
 void TFDALI_Access::buildButtons() {
@@ -170,7 +181,8 @@ void TFDALI_Access::Set_Lang() {
     PC_DALI->setTabText(FunctionsPage, text(kFunctionsPage));
     labelChannels(channels_, state_.Texts);
     channelModel_->rowsChanged();
-    for (TableModel* model : {channelModel_, ruleModel_, functionModel_}) model->headersChanged();
+    for (TableModel* model : {channelModel_, ruleModel_, functionModel_})
+        model->headersChanged();
 }
 
 void TFDALI_Access::showEvent(QShowEvent* event) {
@@ -213,15 +225,19 @@ void TFDALI_Access::PC_DALIChange() {
     bool channelPage = PC_DALI->currentIndex() == SelectDevicePage;
     Btn_SelectAll->setVisible(channelPage);
     Btn_ClearAll->setVisible(channelPage);
-    for (QPushButton* button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}) button->setVisible(!channelPage);
+    for (QPushButton* button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
+        button->setVisible(!channelPage);
     Compile_Function();
 }
 
-void TFDALI_Access::Compile_Function() { SelFunct = corvane::Compile_Function(functions_.rows(functions_.dataRows())); }
+void TFDALI_Access::Compile_Function() {
+    SelFunct = corvane::Compile_Function(functions_.rows(functions_.dataRows()));
+}
 
 bool TFDALI_Access::Controllo_dati() {
     Dali2Access tables = dali2FromGrids(rules_, functions_);
-    std::vector<Dali2Problem> problems = corvane::Controllo_dati(tables, GetDecimalSeparator(platform_.regional), state_.Texts);
+    std::vector<Dali2Problem> problems =
+        corvane::Controllo_dati(tables, GetDecimalSeparator(platform_.regional), state_.Texts);
     if (problems.empty()) return true;
     prompts().error(problems.front().message);
     return false;
@@ -249,8 +265,12 @@ void TFDALI_Access::setChannelColumn(int col, const std::string& value) {
     channelModel_->rowsChanged();
 }
 
-void TFDALI_Access::Btn_SelectAllClick() { setChannelColumn(ChEnable, "Y"); }
-void TFDALI_Access::Btn_ClearAllClick() { setChannelColumn(ChEnable, "N"); }
+void TFDALI_Access::Btn_SelectAllClick() {
+    setChannelColumn(ChEnable, "Y");
+}
+void TFDALI_Access::Btn_ClearAllClick() {
+    setChannelColumn(ChEnable, "N");
+}
 
 std::unique_ptr<QMenu> TFDALI_Access::headerMenu(int col) {
     std::unique_ptr<QMenu> menu;
@@ -263,25 +283,35 @@ std::unique_ptr<QMenu> TFDALI_Access::headerMenu(int col) {
     return menu;
 }
 
-bool TFDALI_Access::onRulePage() const { return PC_DALI->currentIndex() == SetAccessPage; }
+bool TFDALI_Access::onRulePage() const {
+    return PC_DALI->currentIndex() == SetAccessPage;
+}
 
-TableView& TFDALI_Access::activeRowTable() const { return onRulePage() ? *ASG : *ACG; }
+TableView& TFDALI_Access::activeRowTable() const {
+    return onRulePage() ? *ASG : *ACG;
+}
 
 // The current row of the page's table; row 1 when no cell has been made current yet.
-int TFDALI_Access::activeRow() const { return std::max(1, activeRowTable().currentTableRow()); }
+int TFDALI_Access::activeRow() const {
+    return std::max(1, activeRowTable().currentTableRow());
+}
 
 void TFDALI_Access::Btn_DelRowClick() {
     int row = activeRow();
     if (!prompts().confirm(formatRowMessage(state_.Texts[kDeleteRowQuestion], row))) return;
-    if (onRulePage()) CheckGrid_DelRow(rules_, row, true);
-    else Grid_DelRow(functions_, row);
+    if (onRulePage())
+        CheckGrid_DelRow(rules_, row, true);
+    else
+        Grid_DelRow(functions_, row);
     activeRowTable().tableModel()->rowsChanged(row);
 }
 
 void TFDALI_Access::Btn_InsRowClick() {
     int row = activeRow();
-    if (onRulePage()) CheckGrid_InsRow(rules_, row, true);
-    else Grid_InsRow(functions_, row, false);
+    if (onRulePage())
+        CheckGrid_InsRow(rules_, row, true);
+    else
+        Grid_InsRow(functions_, row, false);
     activeRowTable().tableModel()->rowsChanged(row);
 }
 

@@ -19,7 +19,7 @@ class TableView;
 
 class TFDALI_Access : public CorvaneDialog {
     Q_OBJECT
-public:
+  public:
     enum Page { SelectDevicePage, SetAccessPage, FunctionsPage };
 
     TFDALI_Access(AppState& state, Platform& platform, QWidget* parent = nullptr);
@@ -30,10 +30,10 @@ public:
     // The header menu of a channel-table column (Min-Max Value, Recall Level); nullptr for others.
     std::unique_ptr<QMenu> headerMenu(int col);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildPages();
     void buildButtons();
     void Init_Table();

@@ -30,10 +30,13 @@ ColumnSpec column(ColumnKind kind, int header, int hint, int width, std::uint32_
 // Column k + 1 is stored in the attribute k of the file's row.
 template <std::size_t N>
 void nameAttributes(TableSchema& schema, const std::array<std::string_view, N>& attributes) {
-    for (std::size_t k = 0; k < N; ++k) schema[k + 1].xmlAttribute = attributes[k];
+    for (std::size_t k = 0; k < N; ++k)
+        schema[k + 1].xmlAttribute = attributes[k];
 }
 
-bool isYes(std::string_view cell) { return toUpperAscii(trim(cell)) == "Y"; }
+bool isYes(std::string_view cell) {
+    return toUpperAscii(trim(cell)) == "Y";
+}
 
 } // namespace
 
@@ -63,7 +66,9 @@ TableSchema ruleTableSchema(ListSource functionSelector) {
         column(ColumnKind::Text, 2514, 2528, 130),
     };
     // The Type list follows the row's Dev/Sen cell; the Function list is the window's selector.
-    schema[1 + RuType].valuesFor = [](const TableGrid& grid, int row) { return typesFor(grid.text(row, 1 + RuDevSen)); };
+    schema[1 + RuType].valuesFor = [](const TableGrid& grid, int row) {
+        return typesFor(grid.text(row, 1 + RuDevSen));
+    };
     schema[1 + RuFunction].valuesFor = std::move(functionSelector);
     nameAttributes(schema, kRuleAttributes);
     return schema;
@@ -84,7 +89,9 @@ TableSchema functionTableSchema() {
     return schema;
 }
 
-void resetChannels(TableGrid& channels) { loadChannels(channels, DaliChannelTable{}); }
+void resetChannels(TableGrid& channels) {
+    loadChannels(channels, DaliChannelTable{});
+}
 
 void loadChannels(TableGrid& grid, const DaliChannelTable& channels) {
     for (int id = 0; id < kDaliChannelCount; ++id) {
@@ -107,11 +114,13 @@ DaliChannelTable channelsFromGrid(const TableGrid& grid) {
 }
 
 void labelChannels(TableGrid& grid, const TextCatalogue& texts) {
-    for (int id = 0; id < kDaliChannelCount; ++id) grid.setText(id + 1, ChLabel, texts[kChannelLabelText + id]);
+    for (int id = 0; id < kDaliChannelCount; ++id)
+        grid.setText(id + 1, ChLabel, texts[kChannelLabelText + id]);
 }
 
 void setWholeColumn(TableGrid& grid, int col, std::string_view text) {
-    for (int row = 1; row < grid.RowCount(); ++row) grid.setText(row, col, std::string(text));
+    for (int row = 1; row < grid.RowCount(); ++row)
+        grid.setText(row, col, std::string(text));
 }
 
 void loadDali2(TableGrid& rules, TableGrid& functions, const Dali2Access& tables) {

@@ -7,15 +7,21 @@ namespace corvane {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the number grammar on text whose separator is already ".", and returns it without blanks
 // and without a leading "+", ready for from_chars.
 std::optional<std::string> canonicalNumber(std::string_view text) {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
     text = text.substr(begin, end - begin);
     std::string out;
     std::size_t i = 0;
@@ -24,10 +30,12 @@ std::optional<std::string> canonicalNumber(std::string_view text) {
         ++i;
     }
     std::size_t digits = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i, ++digits) out += text[i];
+    for (; i < text.size() && isDigit(text[i]); ++i, ++digits)
+        out += text[i];
     if (i < text.size() && text[i] == '.') {
         out += '.';
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits) out += text[i];
+        for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits)
+            out += text[i];
     }
     if (digits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -35,7 +43,8 @@ std::optional<std::string> canonicalNumber(std::string_view text) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) out += text[i++];
         std::size_t exponentDigits = 0;
-        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits) out += text[i];
+        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits)
+            out += text[i];
         if (exponentDigits == 0) return std::nullopt;
     }
     if (i != text.size()) return std::nullopt;

@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        auto tables = corvane::parseDali2Access(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
+        auto tables =
+            corvane::parseDali2Access(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
         (void)corvane::functionExtent(tables.functions);
         (void)corvane::ruleExtent(tables.rules);
         (void)corvane::serializeDali2Access(tables);

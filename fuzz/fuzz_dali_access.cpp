@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        auto channels = corvane::parseDaliAccess(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
+        auto channels =
+            corvane::parseDaliAccess(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
         (void)corvane::serializeDaliAccess(channels);
     } catch (const corvane::FileError&) {
     }

@@ -28,13 +28,13 @@ inline constexpr std::uint32_t kFixedCellColour = 0xF0F0F0; // the fixed column,
 
 struct ColumnSpec {
     ColumnKind kind = ColumnKind::Text;
-    int headerIndex = -1;          // catalogue index of the header text; -1: headerText
-    std::string headerText{};      // fixed header when there is no catalogue index
-    int hintIndex = -1;            // catalogue index of the header hint; -1: no hint
-    int width = 64;                // pixels
-    std::uint32_t colour = kWhite; // RGB background of the data cells
+    int headerIndex = -1;              // catalogue index of the header text; -1: headerText
+    std::string headerText{};          // fixed header when there is no catalogue index
+    int hintIndex = -1;                // catalogue index of the header hint; -1: no hint
+    int width = 64;                    // pixels
+    std::uint32_t colour = kWhite;     // RGB background of the data cells
     std::vector<std::string> values{}; // list of a List/EditableList column
-    ListSource valuesFor{};          // when set, replaces `values`
+    ListSource valuesFor{};            // when set, replaces `values`
     bool hidden = false;
     bool centred = false;
     std::string xmlAttribute{}; // the row attribute holding the cell in the table's file; empty: not stored
@@ -42,7 +42,9 @@ struct ColumnSpec {
 
 using TableSchema = std::vector<ColumnSpec>;
 
-inline bool isCheck(const ColumnSpec& column) { return column.kind == ColumnKind::Check; }
+inline bool isCheck(const ColumnSpec& column) {
+    return column.kind == ColumnKind::Check;
+}
 inline bool isList(const ColumnSpec& column) {
     return column.kind == ColumnKind::List || column.kind == ColumnKind::EditableList;
 }

@@ -25,9 +25,11 @@ StoredColumns storedColumns(const TableGrid& grid) {
 
 int loadGridRows(TableGrid& grid, pugi::xml_node section) {
     StoredColumns stored = storedColumns(grid);
-    std::vector<TableRow> rows = readXmlRows(section, stored.attributes, static_cast<std::size_t>(grid.dataRows()));
+    std::vector<TableRow> rows =
+        readXmlRows(section, stored.attributes, static_cast<std::size_t>(grid.dataRows()));
     for (std::size_t k = 0; k < rows.size(); ++k)
-        for (std::size_t i = 0; i < stored.columns.size(); ++i) grid.setText(static_cast<int>(k) + 1, stored.columns[i], rows[k][i]);
+        for (std::size_t i = 0; i < stored.columns.size(); ++i)
+            grid.setText(static_cast<int>(k) + 1, stored.columns[i], rows[k][i]);
     return static_cast<int>(rows.size());
 }
 
@@ -36,7 +38,8 @@ void appendGridRows(pugi::xml_node section, const TableGrid& grid, int count) {
     std::vector<TableRow> rows;
     for (int row = 1; row <= count && row < grid.RowCount(); ++row) {
         TableRow cells;
-        for (int col : stored.columns) cells.push_back(grid.text(row, col));
+        for (int col : stored.columns)
+            cells.push_back(grid.text(row, col));
         rows.push_back(std::move(cells));
     }
     appendXmlRows(section, rows, stored.attributes);

@@ -17,7 +17,8 @@ inline constexpr int kCopyMismatchText = 901;
 inline constexpr int kNothingCopiedText = 902;
 
 void Grid_CopyRow(const TableGrid& grid, int row, AppState& state);
-// Returns true when the row was overwritten. `copied`: a row of this table was copied since the window opened.
+// Returns true when the row was overwritten. `copied`: a row of this table was copied since the window
+// opened.
 bool Grid_PasteRow(TableGrid& grid, int row, bool copied, AppState& state, Prompts& prompts);
 void Grid_DelRow(TableGrid& grid, int row);
 void Grid_InsRow(TableGrid& grid, int row, bool tickFirst);

@@ -28,7 +28,8 @@ QRect checkRect(const QStyleOptionViewItem& option) {
 
 } // namespace
 
-QWidget* TableDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+QWidget* TableDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex& index) const {
     ColumnKind kind = kindOf(index);
     if (kind == ColumnKind::List || kind == ColumnKind::EditableList) {
         auto* combo = new QComboBox(parent);
@@ -51,8 +52,10 @@ void TableDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
     QString text = index.data(Qt::EditRole).toString();
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         int at = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (combo->isEditable()) combo->setEditText(text);
-        else combo->setCurrentIndex(at);
+        if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(at);
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setText(text);
     }
@@ -61,17 +64,20 @@ void TableDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
 void TableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         // A list without free text keeps the cell when nothing was picked.
-        if (combo->isEditable() || combo->currentIndex() >= 0) model->setData(index, combo->currentText(), Qt::EditRole);
+        if (combo->isEditable() || combo->currentIndex() >= 0)
+            model->setData(index, combo->currentText(), Qt::EditRole);
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         model->setData(index, line->text(), Qt::EditRole);
     }
 }
 
-void TableDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex&) const {
+void TableDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex&) const {
     editor->setGeometry(option.rect);
 }
 
-void TableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void TableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
     if (kindOf(index) != ColumnKind::Check) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
@@ -84,7 +90,8 @@ void TableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyleOptionViewItem box = option;
     box.rect = checkRect(option);
     box.state = option.state & ~QStyle::State_HasFocus;
-    box.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
+    box.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On
+                                                                                       : QStyle::State_Off;
     if (!(index.flags() & Qt::ItemIsUserCheckable)) box.state &= ~QStyle::State_Enabled;
     style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, option.widget);
 }
@@ -95,7 +102,8 @@ bool TableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const 
         return QStyledItemDelegate::editorEvent(event, model, option, index);
     bool toggle = false;
     if (event->type() == QEvent::MouseButtonRelease)
-        toggle = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && option.rect.contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+        toggle = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                 option.rect.contains(static_cast<QMouseEvent*>(event)->position().toPoint());
     else if (event->type() == QEvent::KeyPress)
         toggle = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
     else if (event->type() == QEvent::MouseButtonDblClick)

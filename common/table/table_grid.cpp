@@ -9,7 +9,8 @@ namespace corvane {
 TableGrid::TableGrid(TableSchema schema, int dataRows)
     : schema_(std::move(schema)), rowCount_(dataRows + 1),
       cells_(static_cast<std::size_t>(rowCount_) * schema_.size()) {
-    for (int row = 1; row < rowCount_; ++row) cell(row, 0).text = std::to_string(row);
+    for (int row = 1; row < rowCount_; ++row)
+        cell(row, 0).text = std::to_string(row);
     clear();
 }
 
@@ -47,15 +48,18 @@ void TableGrid::clear() {
             Cell& c = cell(row, col);
             c.readOnly = false;
             c.colour.reset();
-            if (isCheck(column(col))) c.text.assign(1, 'N');
-            else c.text.clear();
+            if (isCheck(column(col)))
+                c.text.assign(1, 'N');
+            else
+                c.text.clear();
         }
 }
 
 TableRow TableGrid::rowCells(int row) const {
     TableRow cells;
     cells.reserve(schema_.size() - 1);
-    for (int col = 1; col < ColCount(); ++col) cells.push_back(text(row, col));
+    for (int col = 1; col < ColCount(); ++col)
+        cells.push_back(text(row, col));
     return cells;
 }
 
@@ -68,13 +72,15 @@ void TableGrid::setRowCells(int row, const TableRow& cells) {
 
 std::vector<TableRow> TableGrid::rows(int count) const {
     std::vector<TableRow> result;
-    for (int row = 1; row <= count && row < rowCount_; ++row) result.push_back(rowCells(row));
+    for (int row = 1; row <= count && row < rowCount_; ++row)
+        result.push_back(rowCells(row));
     return result;
 }
 
 int TableGrid::extent(int keyColumn) const {
     int count = 0;
-    while (count + 1 < rowCount_ && !trim(text(count + 1, keyColumn)).empty()) ++count;
+    while (count + 1 < rowCount_ && !trim(text(count + 1, keyColumn)).empty())
+        ++count;
     return count;
 }
 

@@ -13,10 +13,10 @@
 namespace corvane {
 
 class TableGrid {
-public:
+  public:
     TableGrid(TableSchema schema, int dataRows);
 
-    int RowCount() const { return rowCount_; } // header row included
+    int RowCount() const { return rowCount_; }                        // header row included
     int ColCount() const { return static_cast<int>(schema_.size()); } // hidden columns included
     int dataRows() const { return rowCount_ - 1; }
 
@@ -52,7 +52,7 @@ public:
     // Rows 1 … up to the first row whose `keyColumn` is blank after trimming.
     int extent(int keyColumn) const;
 
-private:
+  private:
     struct Cell {
         std::string text;
         bool readOnly = false;

@@ -11,7 +11,7 @@ namespace corvane {
 
 class TableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     // The choices of a list cell, as a QStringList.
     static constexpr int ListRole = Qt::UserRole + 1;
     // The ColumnKind of the cell's column, as an int.
@@ -38,7 +38,7 @@ public:
     void rowsChanged(int firstTableRow = 1, int lastTableRow = -1);
     void headersChanged();
 
-private:
+  private:
     TableGrid& grid_;
     const TextCatalogue& texts_;
 };

@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-KeyPressOutcome Grid_KeyPress(const TableGrid& grid, CellPosition current, int key, bool enableJumpFieldTables) {
+KeyPressOutcome Grid_KeyPress(const TableGrid& grid, CellPosition current, int key,
+                              bool enableJumpFieldTables) {
     if (!enableJumpFieldTables || key != kEnterKey) return {};
     KeyPressOutcome outcome{true, std::nullopt};
     std::vector<int> columns = grid.visibleDataColumns();

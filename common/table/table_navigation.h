@@ -20,6 +20,7 @@ struct KeyPressOutcome {
     std::optional<CellPosition> moveTo; // the new current cell
 };
 
-KeyPressOutcome Grid_KeyPress(const TableGrid& grid, CellPosition current, int key, bool enableJumpFieldTables);
+KeyPressOutcome Grid_KeyPress(const TableGrid& grid, CellPosition current, int key,
+                              bool enableJumpFieldTables);
 
 } // namespace corvane

@@ -30,7 +30,8 @@ TableView::TableView(const AppState& state, QWidget* parent)
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 
     connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this, [this](const QPoint& pos) {
-        emit headerMenuRequested(horizontalHeader()->logicalIndexAt(pos), horizontalHeader()->mapToGlobal(pos));
+        emit headerMenuRequested(horizontalHeader()->logicalIndexAt(pos),
+                                 horizontalHeader()->mapToGlobal(pos));
     });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int col) {
         if (sharedBehaviours_ && state_.DoubleClickAutoSize) fitColumn(col);
@@ -69,12 +70,15 @@ void TableView::setCurrentCell(int tableRow, int col) {
     if (model_) setCurrentIndex(model_->cellIndex(tableRow, col));
 }
 
-void TableView::fitColumn(int col) { resizeColumnToContents(col); }
+void TableView::fitColumn(int col) {
+    resizeColumnToContents(col);
+}
 
 bool TableView::jumpOnEnter() {
     if (!sharedBehaviours_ || !model_) return false;
     QModelIndex current = currentIndex();
-    CellPosition from{current.isValid() ? TableModel::tableRow(current) : 0, current.isValid() ? current.column() : 0};
+    CellPosition from{current.isValid() ? TableModel::tableRow(current) : 0,
+                      current.isValid() ? current.column() : 0};
     KeyPressOutcome outcome = Grid_KeyPress(model_->grid(), from, kEnterKey, state_.EnableJumpFieldTables);
     if (outcome.moveTo) setCurrentCell(outcome.moveTo->row, outcome.moveTo->col);
     return outcome.consumed;
@@ -88,7 +92,8 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 
 void TableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     // Enter inside an editor ends the edit; with the option set it then moves on like Enter on the cell.
-    if (hint == QAbstractItemDelegate::SubmitModelCache && sharedBehaviours_ && state_.EnableJumpFieldTables) {
+    if (hint == QAbstractItemDelegate::SubmitModelCache && sharedBehaviours_ &&
+        state_.EnableJumpFieldTables) {
         QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
         jumpOnEnter();
         return;

@@ -12,7 +12,7 @@ namespace corvane {
 
 class TableView : public QTableView {
     Q_OBJECT
-public:
+  public:
     TableView(const AppState& state, QWidget* parent = nullptr);
 
     // Attaches the model and applies its column layout.
@@ -32,15 +32,15 @@ public:
     // Grid_DblClickCell on the header: fits the column to its widest text.
     void fitColumn(int col);
 
-signals:
+  signals:
     // Right click on the header cell of `col`.
     void headerMenuRequested(int col, const QPoint& globalPos);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
-private:
+  private:
     // Grid_KeyPress for an Enter pressed on the current cell; true when it was consumed.
     bool jumpOnEnter();
 

@@ -10,7 +10,8 @@ namespace {
 using testing::runProgram;
 
 std::string rule(const char* enable, const char* channel, const char* function, const char* position) {
-    return std::string("<row Enable=\"") + enable + "\" DeviceSensor=\"Device\" Type=\"led lamp\" ChannelNumber=\"" + channel +
+    return std::string("<row Enable=\"") + enable +
+           "\" DeviceSensor=\"Device\" Type=\"led lamp\" ChannelNumber=\"" + channel +
            "\" Instance=\"0\" Command=\"0\" TimeSend=\"1000\" TimeOut=\"1000\" Function=\"" + function +
            "\" Position=\"" + position + "\" NumBytes=\"1\" Mnemonic=\"\"/>";
 }
@@ -21,13 +22,15 @@ std::string function(const char* condition, const char* value, const char* next)
 }
 
 std::string file(const std::string& functions, const std::string& rules) {
-    return "<DALI2_Access><DALI2_Functions_Rules>" + functions + "</DALI2_Functions_Rules><DALI2_SetAccess_Rules>" +
-           rules + "</DALI2_SetAccess_Rules></DALI2_Access>";
+    return "<DALI2_Access><DALI2_Functions_Rules>" + functions +
+           "</DALI2_Functions_Rules><DALI2_SetAccess_Rules>" + rules +
+           "</DALI2_SetAccess_Rules></DALI2_Access>";
 }
 
 TEST(CliCheckDali, ValidTablesHaveNoProblems) {
     testing::TempDir dir;
-    dir.write("DALI2_Access.xml", file(function("No Condition", "12,5", "1"), rule("Y", "3", "1 - a", "1440")));
+    dir.write("DALI2_Access.xml",
+              file(function("No Condition", "12,5", "1"), rule("Y", "3", "1 - a", "1440")));
     auto result = runProgram(CORVANE_CLI, {"check", dir.path().string()});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "no problems\n");
@@ -35,14 +38,16 @@ TEST(CliCheckDali, ValidTablesHaveNoProblems) {
 
 TEST(CliCheckDali, PrintsEveryRowsFirstProblemInTheWindowsOrder) {
     testing::TempDir dir;
-    dir.write("DALI2_Access.xml",
-              file(function("No Condition", "1", "5") + function("When Greater to Value", "Short Press", "9") +
-                       function("", "", "0"),
-                   rule("Y", "99", "3 - x", "2000") + rule("N", "99", "", "") + rule("Y", "1", "3 - x", "0")));
+    dir.write(
+        "DALI2_Access.xml",
+        file(function("No Condition", "1", "5") + function("When Greater to Value", "Short Press", "9") +
+                 function("", "", "0"),
+             rule("Y", "99", "3 - x", "2000") + rule("N", "99", "", "") + rule("Y", "1", "3 - x", "0")));
     auto result = runProgram(CORVANE_CLI, {"check", dir.path().string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out,
-              "DALI2_Access.xml: Function - Error Row 2!! Condition for this Event / Value must be \"When Equal to Value\"\n"
+              "DALI2_Access.xml: Function - Error Row 2!! Condition for this Event / Value must be \"When "
+              "Equal to Value\"\n"
               "DALI2_Access.xml: Functions - Error Row 3!! Condition cannot be empty\n"
               "DALI2_Access.xml: Functions - Error Row 1!! Next Function must be between 0 and 3\n"
               "DALI2_Access.xml: Set Access - Error Row 1!! Channel Number Must be Between 0 and 63\n");
@@ -50,8 +55,9 @@ TEST(CliCheckDali, PrintsEveryRowsFirstProblemInTheWindowsOrder) {
 
 TEST(CliCheckDali, FunctionNumberBeyondTheFunctionsIsReported) {
     testing::TempDir dir;
-    dir.write("DALI2_Access.xml", file(function("No Condition", "1", "0") + function("No Condition", "2", "0"),
-                                       rule("Y", "1", "3 - third", "0")));
+    dir.write("DALI2_Access.xml",
+              file(function("No Condition", "1", "0") + function("No Condition", "2", "0"),
+                   rule("Y", "1", "3 - third", "0")));
     auto result = runProgram(CORVANE_CLI, {"check", dir.path().string()});
     EXPECT_EQ(result.out, "DALI2_Access.xml: Set Access - Error Row 1!! Function Must be between 0 and 2\n");
 }

@@ -15,7 +15,18 @@ TableRow functionRow(std::string function, std::string mnemonic = "") {
 }
 
 TableRow ruleRow(std::string devSen, std::string enable = "Y") {
-    return {std::move(enable), std::move(devSen), "Led Lamp", "1", "0", "0", "1000", "2000", "0 - None", "0", "1", "m"};
+    return {std::move(enable),
+            std::move(devSen),
+            "Led Lamp",
+            "1",
+            "0",
+            "0",
+            "1000",
+            "2000",
+            "0 - None",
+            "0",
+            "1",
+            "m"};
 }
 
 TEST(Dali2AccessFile, MissingFileIsNoTables) {
@@ -38,7 +49,8 @@ TEST(Dali2AccessFile, MissingRootOrSectionReadsAsEmpty) {
 
 TEST(Dali2AccessFile, ReadsChildrenByPositionWithAbsentAttributesEmpty) {
     Dali2Access tables = parseDali2Access(
-        "<DALI2_Access><DALI2_Functions_Rules><row Function=\"Toggle\" Mnemonic=\"m1\"/><x Function=\"Dim Up\"/>"
+        "<DALI2_Access><DALI2_Functions_Rules><row Function=\"Toggle\" Mnemonic=\"m1\"/><x Function=\"Dim "
+        "Up\"/>"
         "</DALI2_Functions_Rules><DALI2_SetAccess_Rules><row DeviceSensor=\"Sensor\"/><row Enable=\"N\"/>"
         "<row Enable=\"n\"/></DALI2_SetAccess_Rules></DALI2_Access>",
         "f");
@@ -54,13 +66,15 @@ TEST(Dali2AccessFile, ReadsChildrenByPositionWithAbsentAttributesEmpty) {
 
 TEST(Dali2AccessFile, RowsBeyondCapacityAreDropped) {
     std::string file = "<DALI2_Access><DALI2_Functions_Rules>";
-    for (int i = 0; i < 260; ++i) file += "<row Function=\"Toggle\"/>";
+    for (int i = 0; i < 260; ++i)
+        file += "<row Function=\"Toggle\"/>";
     file += "</DALI2_Functions_Rules></DALI2_Access>";
     EXPECT_EQ(parseDali2Access(file, "f").functions.size(), static_cast<std::size_t>(kFunctionCapacity));
 }
 
 TEST(Dali2AccessFile, ExtentStopsAtFirstBlankKeyCell) {
-    std::vector<TableRow> functions = {functionRow("Toggle"), functionRow("Dim Up"), functionRow("  "), functionRow("Toggle")};
+    std::vector<TableRow> functions = {functionRow("Toggle"), functionRow("Dim Up"), functionRow("  "),
+                                       functionRow("Toggle")};
     EXPECT_EQ(functionExtent(functions), 2u);
     std::vector<TableRow> rules = {ruleRow("Device"), ruleRow(""), ruleRow("Sensor")};
     EXPECT_EQ(ruleExtent(rules), 1u);
@@ -71,7 +85,8 @@ TEST(Dali2AccessFile, WritesOnlyTheExtentWithEveryAttributeInOrder) {
     tables.functions = {functionRow(" Toggle ", "first"), functionRow(""), functionRow("Dim Up")};
     tables.rules = {ruleRow("Device", "N")};
     pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(serializeDali2Access(tables).c_str(), pugi::parse_default | pugi::parse_comments));
+    ASSERT_TRUE(document.load_string(serializeDali2Access(tables).c_str(),
+                                     pugi::parse_default | pugi::parse_comments));
     pugi::xml_node root = document.first_child();
     EXPECT_STREQ(root.name(), "DALI2_Access");
     EXPECT_STREQ(root.next_sibling().value(), "SW_VERSION = 1.300");
@@ -80,7 +95,8 @@ TEST(Dali2AccessFile, WritesOnlyTheExtentWithEveryAttributeInOrder) {
     auto functions = root.child("DALI2_Functions_Rules");
     ASSERT_EQ(std::distance(functions.begin(), functions.end()), 1);
     std::vector<std::string> names;
-    for (pugi::xml_attribute a : functions.first_child().attributes()) names.push_back(a.name());
+    for (pugi::xml_attribute a : functions.first_child().attributes())
+        names.push_back(a.name());
     EXPECT_EQ(names, (std::vector<std::string>(kFunctionAttributes.begin(), kFunctionAttributes.end())));
     EXPECT_STREQ(functions.first_child().attribute("Function").value(), " Toggle "); // unchanged
     auto rule = root.child("DALI2_SetAccess_Rules").first_child();
@@ -90,15 +106,17 @@ TEST(Dali2AccessFile, WritesOnlyTheExtentWithEveryAttributeInOrder) {
 }
 
 TEST(Dali2AccessFile, EmptyTablesWriteBothSectionsEmpty) {
-    EXPECT_EQ(serializeDali2Access({}),
-              "<DALI2_Access><DALI2_Functions_Rules/><DALI2_SetAccess_Rules/></DALI2_Access><!--SW_VERSION = 1.300-->");
+    EXPECT_EQ(serializeDali2Access({}), "<DALI2_Access><DALI2_Functions_Rules/><DALI2_SetAccess_Rules/></"
+                                        "DALI2_Access><!--SW_VERSION = 1.300-->");
 }
 
 TEST(Dali2AccessFile, SaveAndLoadRoundTrip) {
     testing::TempDir dir;
     Dali2Access tables;
-    for (int i = 1; i <= kFunctionCapacity; ++i) tables.functions.push_back(functionRow("Toggle", "f" + std::to_string(i)));
-    for (int i = 1; i <= kRuleCapacity; ++i) tables.rules.push_back(ruleRow(i % 2 ? "Device" : "Sensor", i % 3 ? "Y" : "N"));
+    for (int i = 1; i <= kFunctionCapacity; ++i)
+        tables.functions.push_back(functionRow("Toggle", "f" + std::to_string(i)));
+    for (int i = 1; i <= kRuleCapacity; ++i)
+        tables.rules.push_back(ruleRow(i % 2 ? "Device" : "Sensor", i % 3 ? "Y" : "N"));
     tables.rules[4][RuChannelNumber] = "99";
     writeDali2AccessFile(tables, dir / "DALI2_Access.xml");
     auto loaded = readDali2AccessFile(dir / "DALI2_Access.xml");

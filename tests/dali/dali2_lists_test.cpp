@@ -6,16 +6,21 @@ namespace corvane {
 namespace {
 
 TEST(Dali2Lists, EveryEventBelongsToTheGroupOfItsCondition) {
-    const struct { const char* event; const char* condition; } cases[] = {
-        {"Button Released", "When Equal to Value"}, {"Button Stuck", "When Equal to Value"},
-        {"Short Press", "When Equal to Value"}, {"No Movement", "NAND Logic with Value"},
-        {"Vacant", "NAND Logic with Value"}, {"Presence Sensor", "NAND Logic with Value"},
-        {"Movement", "AND Logic with Value"}, {"Still Vacant", "AND Logic with Value"},
-        {"Occupied", "AND Logic with Value"}, {"Still Occupied", "AND Logic with Value"},
+    const struct {
+        const char* event;
+        const char* condition;
+    } cases[] = {
+        {"Button Released", "When Equal to Value"},  {"Button Stuck", "When Equal to Value"},
+        {"Short Press", "When Equal to Value"},      {"No Movement", "NAND Logic with Value"},
+        {"Vacant", "NAND Logic with Value"},         {"Presence Sensor", "NAND Logic with Value"},
+        {"Movement", "AND Logic with Value"},        {"Still Vacant", "AND Logic with Value"},
+        {"Occupied", "AND Logic with Value"},        {"Still Occupied", "AND Logic with Value"},
         {"Movement Sensor", "AND Logic with Value"},
     };
-    for (const auto& c : cases) EXPECT_EQ(requiredCondition(eventGroup(c.event)), c.condition) << c.event;
-    for (std::string_view event : kEvents) EXPECT_NE(eventGroup(event), EventGroup::None) << event;
+    for (const auto& c : cases)
+        EXPECT_EQ(requiredCondition(eventGroup(c.event)), c.condition) << c.event;
+    for (std::string_view event : kEvents)
+        EXPECT_NE(eventGroup(event), EventGroup::None) << event;
     EXPECT_EQ(eventGroup("occupied"), EventGroup::None);
     EXPECT_EQ(eventGroup("12"), EventGroup::None);
     EXPECT_FALSE(requiredCondition(EventGroup::None));

@@ -5,8 +5,10 @@
 namespace corvane {
 namespace {
 
-TableRow function(std::string op, std::string condition, std::string value, std::string next = "0", std::string mnemonic = "") {
-    return {std::move(op), std::move(condition), std::move(value), "DALI Channel 1", "200", std::move(next), std::move(mnemonic)};
+TableRow function(std::string op, std::string condition, std::string value, std::string next = "0",
+                  std::string mnemonic = "") {
+    return {std::move(op), std::move(condition), std::move(value),   "DALI Channel 1",
+            "200",         std::move(next),      std::move(mnemonic)};
 }
 
 TableRow rule() {
@@ -14,13 +16,14 @@ TableRow rule() {
 }
 
 class Dali2Rules : public ::testing::Test {
-protected:
+  protected:
     Dali2Rules() { texts.FillDefaultTexts(); }
 
     // The problems of the tables, as "index@row".
     std::vector<std::string> problems(char separator = '.') const {
         std::vector<std::string> found;
-        for (const Dali2Problem& p : Controllo_dati(tables, separator, texts)) found.push_back(std::to_string(p.textIndex) + "@" + std::to_string(p.row));
+        for (const Dali2Problem& p : Controllo_dati(tables, separator, texts))
+            found.push_back(std::to_string(p.textIndex) + "@" + std::to_string(p.row));
         return found;
     }
     std::string firstMessage() const {
@@ -32,12 +35,20 @@ protected:
     Dali2Access tables;
 };
 
-TEST_F(Dali2Rules, EmptyTablesPass) { EXPECT_TRUE(problems().empty()); }
+TEST_F(Dali2Rules, EmptyTablesPass) {
+    EXPECT_TRUE(problems().empty());
+}
 
 TEST_F(Dali2Rules, FunctionChecks) {
-    const struct { const char* name; TableRow row; char separator; const char* problem; } cases[] = {
+    const struct {
+        const char* name;
+        TableRow row;
+        char separator;
+        const char* problem;
+    } cases[] = {
         {"condition empty", function("Toggle", " ", "1"), '.', "2550@1"},
-        {"push button needs equal", function("Toggle", "When Greater to Value", "Short Press"), '.', "2564@1"},
+        {"push button needs equal", function("Toggle", "When Greater to Value", "Short Press"), '.',
+         "2564@1"},
         {"push button equal", function("Toggle", "When Equal to Value", "Short Press"), '.', ""},
         {"absence needs NAND", function("Toggle", "AND Logic with Value", "Vacant"), '.', "2565@1"},
         {"absence NAND", function("Toggle", "NAND Logic with Value", " Vacant "), '.', ""},
@@ -45,7 +56,8 @@ TEST_F(Dali2Rules, FunctionChecks) {
         {"comma on a point system", function("Toggle", "No Condition", "12,5"), '.', ""},
         {"point on a comma system", function("Toggle", "No Condition", "12.5"), ',', ""},
         {"not a number", function("Toggle", "No Condition", "twelve"), '.', "2551@1"},
-        {"event in other case is no event", function("Toggle", "When Equal to Value", "short press"), '.', "2551@1"},
+        {"event in other case is no event", function("Toggle", "When Equal to Value", "short press"), '.',
+         "2551@1"},
         {"empty value", function("Toggle", "No Condition", ""), '.', "2551@1"},
         {"next function 0", function("Toggle", "No Condition", "1", "0"), '.', ""},
         {"next function itself", function("Toggle", "No Condition", "1", "1"), '.', ""},
@@ -73,7 +85,12 @@ TEST_F(Dali2Rules, OnlyFunctionsBeforeTheFirstBlankAreCountedAndChecked) {
 }
 
 TEST_F(Dali2Rules, RuleChecks) {
-    const struct { const char* name; int cell; const char* text; const char* problem; } cases[] = {
+    const struct {
+        const char* name;
+        int cell;
+        const char* text;
+        const char* problem;
+    } cases[] = {
         {"device type other case", RuType, "led lamp", ""},
         {"device type of a sensor", RuType, "push button", "2529@1"},
         {"channel 63", RuChannelNumber, "63", ""},
@@ -104,14 +121,17 @@ TEST_F(Dali2Rules, RuleChecks) {
 }
 
 TEST_F(Dali2Rules, TypeListFollowsExactDevSen) {
-    const struct { const char* devSen; const char* type; const char* problem; } cases[] = {
-        {"Sensor", "", "2530@1"},
-        {"Sensor", "occupancy sensor", ""},
-        {"Sensor", "Led Lamp", "2530@1"},
-        {" Device ", "Dimmer", ""},
-        {"device", "Led Lamp", "2530@1"}, // not exactly "Device": checked as a sensor
-        {"device", "Push Button", ""},
-    };
+    const struct {
+        const char* devSen;
+        const char* type;
+        const char* problem;
+    } cases[] =
+        {
+            {"Sensor", "", "2530@1"},         {"Sensor", "occupancy sensor", ""},
+            {"Sensor", "Led Lamp", "2530@1"}, {" Device ", "Dimmer", ""},
+            {"device", "Led Lamp", "2530@1"}, // not exactly "Device": checked as a sensor
+            {"device", "Push Button", ""},
+        };
     for (const auto& c : cases) {
         tables.rules = {rule()};
         tables.rules[0][RuDevSen] = c.devSen;
@@ -132,11 +152,13 @@ TEST_F(Dali2Rules, MessagesNameRowAndLimit) {
     tables.rules = {rule(), rule(), rule()};
     tables.rules[2][RuPosition] = "1441";
     EXPECT_EQ(firstMessage(), "Set Access - Error Row 3!! Position Must be Between 0 and 1440");
-    tables.functions = {function("Toggle", "No Condition", "1"), function("Toggle", "No Condition", "1", "7")};
+    tables.functions = {function("Toggle", "No Condition", "1"),
+                        function("Toggle", "No Condition", "1", "7")};
     tables.rules.clear();
     EXPECT_EQ(firstMessage(), "Functions - Error Row 2!! Next Function must be between 0 and 2");
     tables.functions[0] = function("Toggle", "When Lower to Value", "Button Pressed");
-    EXPECT_EQ(firstMessage(), "Function - Error Row 1!! Condition for this Event / Value must be \"When Equal to Value\"");
+    EXPECT_EQ(firstMessage(),
+              "Function - Error Row 1!! Condition for this Event / Value must be \"When Equal to Value\"");
 }
 
 TEST_F(Dali2Rules, EveryRowsFirstProblemInCheckOrder) {

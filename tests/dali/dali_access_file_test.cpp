@@ -10,7 +10,9 @@
 namespace corvane {
 namespace {
 
-std::string fileWith(const std::string& elements) { return "<DALI_Access>" + elements + "</DALI_Access><!--SW_VERSION = 1.300-->"; }
+std::string fileWith(const std::string& elements) {
+    return "<DALI_Access>" + elements + "</DALI_Access><!--SW_VERSION = 1.300-->";
+}
 
 TEST(DaliAccessFile, MissingFileIsNoTable) {
     testing::TempDir dir;
@@ -28,22 +30,31 @@ TEST(DaliAccessFile, EmptyRootDisablesEveryChannelWithResetOptions) {
 
 // Only the exact text "1" sets a flag.
 TEST(DaliAccessFile, EnableReadsOnlyExactOne) {
-    const struct { const char* text; bool enabled; } cases[] = {{"1", true}, {"Y", false}, {" 1", false}, {"1 ", false}, {"", false}, {"0", false}};
+    const struct {
+        const char* text;
+        bool enabled;
+    } cases[] = {{"1", true}, {"Y", false}, {" 1", false}, {"1 ", false}, {"", false}, {"0", false}};
     for (const auto& c : cases) {
-        auto channels = parseDaliAccess(fileWith(std::string("<DALI_ID_DEVICE_5>") + c.text + "</DALI_ID_DEVICE_5>"), "f");
+        auto channels = parseDaliAccess(
+            fileWith(std::string("<DALI_ID_DEVICE_5>") + c.text + "</DALI_ID_DEVICE_5>"), "f");
         EXPECT_EQ(channels[5].enabled, c.enabled) << '"' << c.text << '"';
     }
 }
 
 TEST(DaliAccessFile, MissingMinMaxKeepsResetWhileMissingEnableDisables) {
-    auto channels = parseDaliAccess(fileWith("<DALI_ID_DEVICE_7_RECALL_LEVEL>Recall Old Value Level for Switch</DALI_ID_DEVICE_7_RECALL_LEVEL>"), "f");
+    auto channels = parseDaliAccess(fileWith("<DALI_ID_DEVICE_7_RECALL_LEVEL>Recall Old Value Level for "
+                                             "Switch</DALI_ID_DEVICE_7_RECALL_LEVEL>"),
+                                    "f");
     EXPECT_FALSE(channels[7].enabled);
     EXPECT_FALSE(channels[7].minMaxValue);
     EXPECT_EQ(channels[7].recallLevel, "Recall Old Value Level for Switch");
 }
 
 TEST(DaliAccessFile, RecallLevelNormalisedExactly) {
-    const struct { const char* text; const char* level; } cases[] = {
+    const struct {
+        const char* text;
+        const char* level;
+    } cases[] = {
         {"Recall Min-Max Level for Switch", "Recall Min-Max Level for Switch"},
         {"Recall Old Value Level for Switch", "Recall Old Value Level for Switch"},
         {"recall min-max level for switch", "None"},
@@ -51,16 +62,20 @@ TEST(DaliAccessFile, RecallLevelNormalisedExactly) {
         {"", "None"},
         {"None", "None"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Check_ReCall_Level(c.text), c.level) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(Check_ReCall_Level(c.text), c.level) << '"' << c.text << '"';
 }
 
 TEST(DaliAccessFile, RootNameIsNotCompared) {
-    auto channels = parseDaliAccess("<Other><DALI_ID_DEVICE_63>1</DALI_ID_DEVICE_63><DALI_ID_DEVICE_64>1</DALI_ID_DEVICE_64></Other>", "f");
+    auto channels = parseDaliAccess(
+        "<Other><DALI_ID_DEVICE_63>1</DALI_ID_DEVICE_63><DALI_ID_DEVICE_64>1</DALI_ID_DEVICE_64></Other>",
+        "f");
     EXPECT_TRUE(channels[63].enabled);
 }
 
 TEST(DaliAccessFile, DimmingModeIsReadWhenPresent) {
-    auto channels = parseDaliAccess(fileWith("<DALI_ID_DEVICE_2_DIMMING_MODE>Start Break</DALI_ID_DEVICE_2_DIMMING_MODE>"), "f");
+    auto channels = parseDaliAccess(
+        fileWith("<DALI_ID_DEVICE_2_DIMMING_MODE>Start Break</DALI_ID_DEVICE_2_DIMMING_MODE>"), "f");
     EXPECT_EQ(channels[2].dimmingMode, "Start Break");
     EXPECT_FALSE(channels[3].dimmingMode.has_value());
 }
@@ -70,13 +85,15 @@ TEST(DaliAccessFile, WritesRootThen192ElementsInOrderThenComment) {
     channels[1].enabled = true;
     channels[63].dimmingMode = "Normal"; // never written
     pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(serializeDaliAccess(channels).c_str(), pugi::parse_default | pugi::parse_comments));
+    ASSERT_TRUE(document.load_string(serializeDaliAccess(channels).c_str(),
+                                     pugi::parse_default | pugi::parse_comments));
     pugi::xml_node root = document.first_child();
     EXPECT_STREQ(root.name(), "DALI_Access");
     EXPECT_EQ(root.next_sibling().type(), pugi::node_comment);
     EXPECT_STREQ(root.next_sibling().value(), "SW_VERSION = 1.300");
     std::vector<std::string> names;
-    for (pugi::xml_node child : root.children()) names.push_back(child.name());
+    for (pugi::xml_node child : root.children())
+        names.push_back(child.name());
     ASSERT_EQ(names.size(), 192u);
     EXPECT_EQ(names[0], "DALI_ID_DEVICE_0");
     EXPECT_EQ(names[1], "DALI_ID_DEVICE_0_MIN_MAN_VALUE");

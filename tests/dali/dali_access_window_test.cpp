@@ -17,7 +17,7 @@ using namespace corvane;
 
 class DaliAccessWindowTest : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<testing::DaliWindowFixture> f;
     std::unique_ptr<TFDALI_Access> window;
 
@@ -31,7 +31,7 @@ private:
     }
     void selectCell(const char* name, int row, int col) { table(name)->setCurrentCell(row, col); }
 
-private slots:
+  private slots:
     void init() {
         f = std::make_unique<testing::DaliWindowFixture>();
         window = std::make_unique<TFDALI_Access>(f->state, f->platform);
@@ -45,17 +45,22 @@ private slots:
         open();
         QCOMPARE(window->size(), QSize(1200, 496));
         QCOMPARE(window->windowTitle(), QStringLiteral("DALI Access"));
-        const struct { const char* name; int x; } buttons[] = {
-            {"Btn_OK", 16}, {"Btn_Cancel", 134}, {"Btn_SelectAll", 252}, {"Btn_ClearAll", 370},
-            {"Btn_DelRow", 252}, {"Btn_InsRow", 370}, {"Btn_CopyRow", 488}, {"Btn_PasteRow", 606}};
+        const struct {
+            const char* name;
+            int x;
+        } buttons[] = {{"Btn_OK", 16},        {"Btn_Cancel", 134},  {"Btn_SelectAll", 252},
+                       {"Btn_ClearAll", 370}, {"Btn_DelRow", 252},  {"Btn_InsRow", 370},
+                       {"Btn_CopyRow", 488},  {"Btn_PasteRow", 606}};
         for (const auto& b : buttons) {
             QVERIFY2(button(b.name), b.name);
             QCOMPARE(button(b.name)->geometry(), QRect(b.x, 462, 110, 28));
         }
-        for (const char* name : {"TS_Select_Device", "TS_Set_Access", "TS_Functions", "ACG_DALI_Device", "ASG", "ACG", "L_SW_Code", "L_SW_Desc"})
+        for (const char* name : {"TS_Select_Device", "TS_Set_Access", "TS_Functions", "ACG_DALI_Device",
+                                 "ASG", "ACG", "L_SW_Code", "L_SW_Desc"})
             QVERIFY2(window->findChild<QWidget*>(name), name);
         QCOMPARE(pages()->tabText(1), QStringLiteral("Set Access"));
-        QCOMPARE(table("ASG")->tableModel()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Command"));
+        QCOMPARE(table("ASG")->tableModel()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Command"));
         QCOMPARE(table("ACG")->tableModel()->headerData(6, Qt::Horizontal, Qt::ToolTipRole).toString(),
                  QString::fromStdString(f->state.Texts[2548]));
         QCOMPARE(grid("ACG_DALI_Device").text(64, 0), std::string("DALI ID Device 63"));
@@ -64,7 +69,8 @@ private slots:
 
     void opensEmptyWithoutFiles() {
         open();
-        for (int row = 1; row <= 64; ++row) QCOMPARE(grid("ACG_DALI_Device").text(row, 1), std::string("N"));
+        for (int row = 1; row <= 64; ++row)
+            QCOMPARE(grid("ACG_DALI_Device").text(row, 1), std::string("N"));
         QCOMPARE(grid("ASG").text(256, 1), std::string("Y"));
         QCOMPARE(grid("ACG").text(1, 1), std::string(""));
         QVERIFY(f->prompts.shown.empty());
@@ -77,7 +83,8 @@ private slots:
         QVERIFY(!button("Btn_DelRow")->isVisible());
         pages()->setCurrentIndex(TFDALI_Access::FunctionsPage);
         QVERIFY(!button("Btn_SelectAll")->isVisible());
-        for (const char* name : {"Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}) QVERIFY(button(name)->isVisible());
+        for (const char* name : {"Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"})
+            QVERIFY(button(name)->isVisible());
         window->reject();
         open(); // reopens on the page last shown, its buttons at once
         QCOMPARE(pages()->currentIndex(), int(TFDALI_Access::FunctionsPage));
@@ -124,8 +131,10 @@ private slots:
         grid("ACG").setRowCells(1, {"Toggle", "When Greater to Value", "Short Press", "", "", "", ""});
         QCOMPARE(pages()->currentIndex(), int(TFDALI_Access::SelectDevicePage));
         button("Btn_OK")->click();
-        QCOMPARE(f->prompts.lastText(),
-                 std::string("Function - Error Row 1!! Condition for this Event / Value must be \"When Equal to Value\""));
+        QCOMPARE(
+            f->prompts.lastText(),
+            std::string(
+                "Function - Error Row 1!! Condition for this Event / Value must be \"When Equal to Value\""));
         QCOMPARE(pages()->currentIndex(), int(TFDALI_Access::SelectDevicePage));
         QVERIFY(window->isVisible());
         QVERIFY(!std::filesystem::exists(f->state.Files.DaliAccessPath));
@@ -308,7 +317,8 @@ private slots:
         QCOMPARE(pages()->tabText(1), QStringLiteral("Zugriff"));
         QCOMPARE(button("Btn_OK")->text(), QStringLiteral("Gut"));
         QCOMPARE(button("Btn_DelRow")->text(), QStringLiteral("Delete Row"));
-        QCOMPARE(table("ASG")->tableModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Ger/Sen"));
+        QCOMPARE(table("ASG")->tableModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Ger/Sen"));
     }
 };
 

@@ -18,7 +18,8 @@ bool save(QWidget& window, const QDir& output, const char* name) {
 
 void writeSampleChannels(const corvane::AppState& state) {
     corvane::DaliChannelTable channels;
-    for (int id : {0, 1, 2, 5, 8, 9}) channels[static_cast<std::size_t>(id)].enabled = true;
+    for (int id : {0, 1, 2, 5, 8, 9})
+        channels[static_cast<std::size_t>(id)].enabled = true;
     channels[1].minMaxValue = true;
     channels[2].recallLevel = "Recall Min-Max Level for Switch";
     channels[5].recallLevel = "Recall Old Value Level for Switch";

@@ -23,12 +23,15 @@ TEST(DaliTables, ShapesOfTheThreeTables) {
 TEST(DaliTables, ColumnsNameTheAttributesOfTheFile) {
     TableSchema rules = ruleTableSchema({}), functions = functionTableSchema();
     EXPECT_TRUE(rules[0].xmlAttribute.empty());
-    for (std::size_t k = 0; k < kRuleAttributes.size(); ++k) EXPECT_EQ(rules[k + 1].xmlAttribute, kRuleAttributes[k]);
-    for (std::size_t k = 0; k < kFunctionAttributes.size(); ++k) EXPECT_EQ(functions[k + 1].xmlAttribute, kFunctionAttributes[k]);
+    for (std::size_t k = 0; k < kRuleAttributes.size(); ++k)
+        EXPECT_EQ(rules[k + 1].xmlAttribute, kRuleAttributes[k]);
+    for (std::size_t k = 0; k < kFunctionAttributes.size(); ++k)
+        EXPECT_EQ(functions[k + 1].xmlAttribute, kFunctionAttributes[k]);
 }
 
 TEST(DaliTables, RuleTypeListDependsOnDevSen) {
-    TableGrid rules(ruleTableSchema([](const TableGrid&, int) { return std::vector<std::string>{"0 - None"}; }), 4);
+    TableGrid rules(
+        ruleTableSchema([](const TableGrid&, int) { return std::vector<std::string>{"0 - None"}; }), 4);
     rules.setText(1, 2, "Device");
     rules.setText(2, 2, "Sensor");
     rules.setText(3, 2, "device");

@@ -28,20 +28,33 @@ struct DaliWindowFixture {
 
 // A valid function row and rule row, as the window's tables would hold them.
 inline TableRow sampleFunction(int n) {
-    return {"Set Out", "When Equal to Value", "Short Press", "DALI Channel " + std::to_string(n % 64), "254", "0",
-            "Step " + std::to_string(n)};
+    return {
+        "Set Out", "When Equal to Value",      "Short Press", "DALI Channel " + std::to_string(n % 64), "254",
+        "0",       "Step " + std::to_string(n)};
 }
 
 inline TableRow sampleRule(int n) {
-    return {"Y", n % 2 ? "Device" : "Sensor", n % 2 ? "Led Lamp" : "Push Button", std::to_string(n % 64), "0", "0",
-            "1000", "5000", "1 - Step 1", std::to_string(n % 1441), n % 2 ? "1" : "2", "Rule " + std::to_string(n)};
+    return {"Y",
+            n % 2 ? "Device" : "Sensor",
+            n % 2 ? "Led Lamp" : "Push Button",
+            std::to_string(n % 64),
+            "0",
+            "0",
+            "1000",
+            "5000",
+            "1 - Step 1",
+            std::to_string(n % 1441),
+            n % 2 ? "1" : "2",
+            "Rule " + std::to_string(n)};
 }
 
 // Both files of a configuration with `functions` function rows and `rules` rule rows.
 inline void writeFullTables(const AppState& state, int functions, int rules) {
     Dali2Access tables;
-    for (int n = 1; n <= functions; ++n) tables.functions.push_back(sampleFunction(n));
-    for (int n = 1; n <= rules; ++n) tables.rules.push_back(sampleRule(n));
+    for (int n = 1; n <= functions; ++n)
+        tables.functions.push_back(sampleFunction(n));
+    for (int n = 1; n <= rules; ++n)
+        tables.rules.push_back(sampleRule(n));
     writeDali2AccessFile(tables, state.Files.Dali2AccessPath);
 }
 

@@ -10,7 +10,10 @@ namespace {
 
 TEST(DecimalNumber, SeparatorIsCommaOrPointElseComma) {
     testing::FakeRegionalSettings regional;
-    const struct { char reported; char used; } cases[] = {{'.', '.'}, {',', ','}, {'\'', ','}, {'\0', ','}};
+    const struct {
+        char reported;
+        char used;
+    } cases[] = {{'.', '.'}, {',', ','}, {'\'', ','}, {'\0', ','}};
     for (const auto& c : cases) {
         regional.separator = c.reported;
         EXPECT_EQ(GetDecimalSeparator(&regional), c.used);
@@ -33,11 +36,29 @@ class DecimalNumberCases : public ::testing::TestWithParam<char> {};
 // Either separator reads the same on both systems: "12,5" on a "." system is 12.5.
 TEST_P(DecimalNumberCases, ReadsTheSameWhateverTheSeparator) {
     const DecimalCase cases[] = {
-        {"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3.0}, {"+4", 4.0}, {"1e3", 1000.0}, {"2,5E-1", 0.25},
-        {",5", 0.5}, {"5.", 5.0}, {" 7 ", 7.0}, {"0", 0.0},
-        {"", std::nullopt}, {"abc", std::nullopt}, {"1,2,3", std::nullopt}, {"1.2.3", std::nullopt},
-        {"1e", std::nullopt}, {"--1", std::nullopt}, {"1 2", std::nullopt}, {"0x10", std::nullopt},
-        {"1e999", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt}, {".", std::nullopt}, {"+", std::nullopt},
+        {"12,5", 12.5},
+        {"12.5", 12.5},
+        {"-3", -3.0},
+        {"+4", 4.0},
+        {"1e3", 1000.0},
+        {"2,5E-1", 0.25},
+        {",5", 0.5},
+        {"5.", 5.0},
+        {" 7 ", 7.0},
+        {"0", 0.0},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"1,2,3", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"1e", std::nullopt},
+        {"--1", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1e999", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {".", std::nullopt},
+        {"+", std::nullopt},
     };
     for (const DecimalCase& c : cases) {
         EXPECT_EQ(parseDecimal(c.text, GetParam()), c.value) << '"' << c.text << '"';

@@ -24,7 +24,8 @@ TEST(GridXml, WritesStoredColumnsInOrderAndReadsThemBack) {
     pugi::xml_node section = document.append_child("Rows");
     appendGridRows(section, grid, 2);
     std::vector<std::string> names;
-    for (pugi::xml_attribute a : section.first_child().attributes()) names.push_back(a.name());
+    for (pugi::xml_attribute a : section.first_child().attributes())
+        names.push_back(a.name());
     EXPECT_EQ(names, (std::vector<std::string>{"Enable", "Name", "OnChange"}));
 
     TableGrid loaded = storedGrid(4);

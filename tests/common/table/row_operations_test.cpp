@@ -9,7 +9,7 @@ namespace corvane {
 namespace {
 
 class RowOperations : public ::testing::Test {
-protected:
+  protected:
     RowOperations() { state.Texts.FillDefaultTexts(); }
     AppState state;
     testing::FakePrompts prompts;
@@ -19,13 +19,17 @@ TEST_F(RowOperations, DeleteMovesRowsUpAndEmptiesTheLast) {
     for (bool checkFamily : {false, true}) {
         TableGrid grid = testing::plainGrid(9); // RowCount 10
         testing::fillNumbered(grid);
-        if (checkFamily) CheckGrid_DelRow(grid, 5, false);
-        else Grid_DelRow(grid, 5);
-        for (int row = 5; row <= 8; ++row) EXPECT_EQ(grid.text(row, 2), "r" + std::to_string(row + 1) + "c2");
+        if (checkFamily)
+            CheckGrid_DelRow(grid, 5, false);
+        else
+            Grid_DelRow(grid, 5);
+        for (int row = 5; row <= 8; ++row)
+            EXPECT_EQ(grid.text(row, 2), "r" + std::to_string(row + 1) + "c2");
         EXPECT_EQ(grid.text(8, 4), "r9c4"); // hidden columns move too
         EXPECT_EQ(grid.text(9, 2), "");
         EXPECT_EQ(grid.text(9, 4), "");
-        for (int row = 1; row <= 9; ++row) EXPECT_EQ(grid.text(row, 0), std::to_string(row));
+        for (int row = 1; row <= 9; ++row)
+            EXPECT_EQ(grid.text(row, 0), std::to_string(row));
     }
 }
 
@@ -33,8 +37,10 @@ TEST_F(RowOperations, InsertPushesTheLastRowOut) {
     for (bool checkFamily : {false, true}) {
         TableGrid grid = testing::plainGrid(9);
         testing::fillNumbered(grid);
-        if (checkFamily) CheckGrid_InsRow(grid, 3, true);
-        else Grid_InsRow(grid, 3, true);
+        if (checkFamily)
+            CheckGrid_InsRow(grid, 3, true);
+        else
+            Grid_InsRow(grid, 3, true);
         EXPECT_EQ(grid.text(3, 1), "Y");
         EXPECT_EQ(grid.text(3, 2), "");
         EXPECT_EQ(grid.text(4, 2), "r3c2");
@@ -55,7 +61,8 @@ TEST_F(RowOperations, CheckDeleteMarksLastRowReadOnlyAndInsertCarriesMarksDown) 
     TableGrid grid = testing::plainGrid(6);
     testing::fillNumbered(grid);
     CheckGrid_DelRow(grid, 2, true);
-    for (int col = 1; col < grid.ColCount(); ++col) EXPECT_TRUE(grid.readOnly(6, col)) << col;
+    for (int col = 1; col < grid.ColCount(); ++col)
+        EXPECT_TRUE(grid.readOnly(6, col)) << col;
     EXPECT_TRUE(grid.checked(6, 1));
     EXPECT_FALSE(grid.readOnly(5, 2));
 
@@ -121,11 +128,14 @@ TEST_F(RowOperations, PasteRefusals) {
         prompts.shown.clear();
         TableGrid grid = testing::plainGrid(4);
         testing::fillNumbered(grid);
-        if (c.checkFamily) CheckGrid_CopyRow(grid, 1, state);
-        else Grid_CopyRow(grid, 1, state);
+        if (c.checkFamily)
+            CheckGrid_CopyRow(grid, 1, state);
+        else
+            Grid_CopyRow(grid, 1, state);
         if (c.wrongWidth) state.RowClipboard.pop_back();
         if (!c.rowUsed)
-            for (int col = 2; col < grid.ColCount(); ++col) grid.setText(3, col, "");
+            for (int col = 2; col < grid.ColCount(); ++col)
+                grid.setText(3, col, "");
         if (c.answer) prompts.answers.push_back(*c.answer);
         TableRow before = grid.rowCells(3);
         bool changed = c.checkFamily ? CheckGrid_PasteRow(grid, 3, c.copied, state, prompts)
@@ -147,8 +157,10 @@ TEST_F(RowOperations, OnlyATickedBoxDoesNotMakeTheRowUsed) {
         prompts.shown.clear();
         TableGrid grid = testing::plainGrid(4);
         testing::fillNumbered(grid);
-        if (checkFamily) CheckGrid_CopyRow(grid, 1, state);
-        else Grid_CopyRow(grid, 1, state);
+        if (checkFamily)
+            CheckGrid_CopyRow(grid, 1, state);
+        else
+            Grid_CopyRow(grid, 1, state);
         grid.clear();
         grid.setChecked(2, 1, true);
         EXPECT_TRUE(checkFamily ? CheckGrid_PasteRow(grid, 2, true, state, prompts)

@@ -41,9 +41,11 @@ TEST(TableGrid, ListCanDependOnAnotherCellOfTheRow) {
         {.kind = ColumnKind::RowNumber},
         {.kind = ColumnKind::List, .values = {"x", "y"}},
         {.kind = ColumnKind::List,
-         .valuesFor = [](const TableGrid& grid, int row) {
-             return grid.text(row, 1) == "x" ? std::vector<std::string>{"x1", "x2"} : std::vector<std::string>{};
-         }},
+         .valuesFor =
+             [](const TableGrid& grid, int row) {
+                 return grid.text(row, 1) == "x" ? std::vector<std::string>{"x1", "x2"}
+                                                 : std::vector<std::string>{};
+             }},
         {.kind = ColumnKind::Text},
     };
     TableGrid grid(schema, 2);

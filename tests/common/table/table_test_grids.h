@@ -22,8 +22,10 @@ inline TableGrid plainGrid(int dataRows) {
 inline void fillNumbered(TableGrid& grid) {
     for (int row = 1; row < grid.RowCount(); ++row)
         for (int col = 1; col < grid.ColCount(); ++col) {
-            if (isCheck(grid.column(col))) grid.setChecked(row, col, row % 2 == 0);
-            else grid.setText(row, col, "r" + std::to_string(row) + "c" + std::to_string(col));
+            if (isCheck(grid.column(col)))
+                grid.setChecked(row, col, row % 2 == 0);
+            else
+                grid.setText(row, col, "r" + std::to_string(row) + "c" + std::to_string(col));
         }
 }
 

@@ -14,10 +14,10 @@ using namespace corvane;
 
 class TableUiTest : public QObject {
     Q_OBJECT
-private:
+  private:
     AppState state;
 
-private slots:
+  private slots:
     void initTestCase() { state.Texts.FillDefaultTexts(); }
 
     void modelPassesTheTesterThroughEdits() {
@@ -66,7 +66,8 @@ private slots:
         TableGrid grid(schema, 3);
         TableModel model(grid, state.Texts);
         QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Enable"));
-        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("Enable/Disable the DALI Rule"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Enable/Disable the DALI Rule"));
         QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
         QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Fixed"));
         QCOMPARE(model.cellIndex(2, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 216, 176));
