@@ -81,6 +81,7 @@ class BootWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void layoutNamesAndTexts();
+    void languageChangeReappliesTheTexts();
     void fieldsFromLastAddress();
     void pointKeyJumpsToTheNextByte();
     void answeringDeviceWritesJobAndRunsUpdater();
@@ -130,6 +131,24 @@ void BootWindowTest::layoutNamesAndTexts() {
     QCOMPARE(f.child<QPushButton>("Btn_Update")->text(), QString("Execute Update Firmware"));
     QCOMPARE(f.child<QPushButton>("Btn_Update")->toolTip(), QString("Start the update of Device"));
     QVERIFY(f.field(1)->hasFocus());
+}
+
+// Another language refills the catalogue and the window takes its texts again; the list restarts at item 0.
+void BootWindowTest::languageChangeReappliesTheTexts() {
+    Fixture f;
+    f.child<QComboBox>("CB_Update_Options")->setCurrentIndex(2);
+    f.state.Texts.set(802, "Aggiorna dispositivo");
+    f.state.Texts.set(815, "Firmware + Configurazione");
+    f.state.Texts.set(837, "Errore!!! Controllare l'indirizzo IP");
+    f.window->Set_Lang();
+    QCOMPARE(f.window->windowTitle(), QString("Aggiorna dispositivo"));
+    QCOMPARE(f.child<QComboBox>("CB_Update_Options")->itemText(0), QString("Firmware + Configurazione"));
+    QCOMPARE(f.child<QComboBox>("CB_Update_Options")->count(), 3);
+    QCOMPARE(f.child<QComboBox>("CB_Update_Options")->currentIndex(), 0);
+    f.echo.answer = {EchoClient::Outcome::BadAddress, "", ""};
+    f.show();
+    f.update();
+    QCOMPARE(QString::fromStdString(f.prompts.lastText()), QString("Errore!!! Controllare l'indirizzo IP"));
 }
 
 void BootWindowTest::fieldsFromLastAddress() {
