@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
+#include "app/about_window.h"
 #include "app/flat_button.h"
 #include "app/main_window_layout.h"
-#include "app/about_window.h"
 #include "app/maker_web.h"
 #include "app/new_project_window.h"
 #include "app/open_conf_window.h"
@@ -253,8 +253,8 @@ void TFCorvanoFirmWare::Btn_Click(QObject* sender) {
     // The sibling models' editors are not built: their hidden buttons open nothing.
 }
 
-bool TFCorvanoFirmWare::showEditor(CorvaneDialog* window) {
-    return window && window->exec() == QDialog::Accepted;
+void TFCorvanoFirmWare::showEditor(CorvaneDialog* window) {
+    if (window) window->exec(); // an editor saves its own files on OK
 }
 
 void TFCorvanoFirmWare::Create_New_Project() {

@@ -69,7 +69,7 @@ private:
     void applyButtonTexts(const ButtonPlace* places, size_t count);
     void showConfigurationLabels();
     void Btn_Click(QObject* sender);
-    bool showEditor(CorvaneDialog* window);
+    void showEditor(CorvaneDialog* window);
     void Timer_UpdateTimer();
     void showUpdateLink(bool newerVersion);
     QString text(int index) const;
