@@ -115,6 +115,57 @@ class TableUiTest : public QObject {
         QCOMPARE(view.currentIndex().column(), 2);
     }
 
+    void typingInACellThenEnterStoresAndMovesOn() {
+        TableGrid grid = testing::plainGrid(3);
+        TableModel model(grid, state.Texts);
+        TableView view(state);
+        view.setTableModel(&model);
+        view.setSharedBehaviours(true);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        state.EnableJumpFieldTables = true;
+        view.setCurrentCell(2, 2);
+        view.edit(view.currentIndex());
+        auto* line = view.findChild<QLineEdit*>();
+        QVERIFY(line);
+        QTest::keyClicks(line, "typed");
+        QTest::keyClick(line, Qt::Key_Return);
+        QCOMPARE(grid.text(2, 2), std::string("typed"));
+        QCOMPARE(view.currentTableRow(), 2);
+        QCOMPARE(view.currentIndex().column(), 3);
+        state.EnableJumpFieldTables = false;
+    }
+
+    void clickOnACheckCellTogglesIt() {
+        TableGrid grid = testing::plainGrid(3);
+        TableModel model(grid, state.Texts);
+        TableView view(state);
+        view.setTableModel(&model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QRect cell = view.visualRect(model.cellIndex(2, 1));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(grid.text(2, 1), std::string("Y"));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.topLeft() + QPoint(3, 3));
+        QCOMPARE(grid.text(2, 1), std::string("N"));
+        grid.setReadOnly(2, 1, true);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(grid.text(2, 1), std::string("N"));
+    }
+
+    void clickOnTheRowNumberSelectsTheRow() {
+        TableGrid grid = testing::plainGrid(3);
+        TableModel model(grid, state.Texts);
+        TableView view(state);
+        view.setTableModel(&model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(model.cellIndex(3, 0)).center());
+        QCOMPARE(view.currentTableRow(), 3);
+        QVERIFY(view.selectionModel()->isRowSelected(2, {}));
+    }
+
     void headerDoubleClickFitsOnlyWithTheOption() {
         TableGrid grid = testing::plainGrid(3);
         grid.setText(2, 2, "a rather long text that needs a wide column");
