@@ -104,6 +104,21 @@ TEST(DaliAccessFile, WritesRootThen192ElementsInOrderThenComment) {
     EXPECT_STREQ(root.child("DALI_ID_DEVICE_0").text().get(), "0");
 }
 
+TEST(DaliAccessFile, WritesNoDeclarationNoIndentationAndTheCommentLast) {
+    DaliChannelTable channels;
+    channels[0].enabled = true;
+    std::string text = serializeDaliAccess(channels);
+    EXPECT_EQ(
+        text.rfind("<DALI_Access><DALI_ID_DEVICE_0>1</DALI_ID_DEVICE_0><DALI_ID_DEVICE_0_MIN_MAN_VALUE>0"
+                   "</DALI_ID_DEVICE_0_MIN_MAN_VALUE><DALI_ID_DEVICE_0_RECALL_LEVEL>None</"
+                   "DALI_ID_DEVICE_0_RECALL_LEVEL>",
+                   0),
+        0u);
+    std::string end = "<DALI_ID_DEVICE_63_RECALL_LEVEL>None</DALI_ID_DEVICE_63_RECALL_LEVEL></"
+                      "DALI_Access><!--SW_VERSION = 1.300-->";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+}
+
 TEST(DaliAccessFile, SaveAndLoadReproducesEveryChannel) {
     testing::TempDir dir;
     DaliChannelTable channels;
