@@ -111,14 +111,16 @@ RuleRecord ruleOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, 
 }
 
 // The event table first, then the text as a decimal number with either separator, else 1.0.
-float valueOf(const Dali2Document& file, int rowNumber, std::optional<std::string_view> text, char decimalSeparator) {
-    if (!text) return kEventValueFallback;
-    if (auto value = corvane::valueOf(kEventValues, *text)) return *value;
-    const auto number = parseDecimal(*text, decimalSeparator);
+// The text is trimmed as the checks trim it, so a value they accepted is the one the device gets.
+float valueOf(const Dali2Document& file, int rowNumber, std::optional<std::string_view> cell, char decimalSeparator) {
+    if (!cell) return kEventValueFallback;
+    const std::string_view text = trim(*cell);
+    if (auto value = corvane::valueOf(kEventValues, text)) return *value;
+    const auto number = parseDecimal(text, decimalSeparator);
     if (!number) return kEventValueFallback;
     if (std::isfinite(*number) && std::fabs(*number) > std::numeric_limits<float>::max())
         throw ImageBuildError(file.path, "function row " + std::to_string(rowNumber) + ": the value \"" +
-                                             std::string(*text) + "\" does not fit a 32-bit number");
+                                             std::string(text) + "\" does not fit a 32-bit number");
     return static_cast<float>(*number);
 }
 
@@ -128,7 +130,8 @@ FunctionRecord functionOf(const Dali2Document& file, pugi::xml_node row, int row
     const auto operation = cells[FnFunction];
     function.FunctionCode = static_cast<std::uint8_t>(operation ? codeOf(kFunctionCodes, *operation).value_or(0) : 0);
     const auto condition = cells[FnCondition];
-    function.ConditionCode = static_cast<std::uint8_t>(condition ? codeOf(kConditionCodes, *condition).value_or(0) : 0);
+    function.ConditionCode =
+        static_cast<std::uint8_t>(condition ? codeOf(kConditionCodes, trim(*condition)).value_or(0) : 0);
     function.Value = valueOf(file, rowNumber, cells[FnValue], decimalSeparator);
     const auto channel = cells[FnChannel];
     function.ChannelAddress = channel ? channelAddressOf(*channel) : 0;

@@ -34,6 +34,12 @@ TEST_F(Functions, MissingAttributesGiveTheirValues) {
     EXPECT_EQ(function.NextFunction, 0);
 }
 
+TEST_F(Functions, ConditionIsReadTrimmedAsTheChecksReadIt) {
+    EXPECT_EQ(onlyFunction("Condition=\" When Equal to Value \"").ConditionCode,
+              onlyFunction("Condition=\"When Equal to Value\"").ConditionCode);
+    EXPECT_NE(onlyFunction("Condition=\"When Equal to Value\"").ConditionCode, 0);
+}
+
 TEST_F(Functions, BrightnessAndNextFunctionKeepTheirLowByte) {
     const FunctionRecord function = onlyFunction("Val=\"256\" Next_Function=\"-1\"");
     EXPECT_EQ(function.Brightness, 0);
@@ -59,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"CommaOnCommaSystem", "12,5", ',', 12.5f}, ValueCase{"PointOnCommaSystem", "12.5", ',', 12.5f},
                       ValueCase{"Negative", "-3", '.', -3.0f}, ValueCase{"Exponent", "1e3", '.', 1000.0f},
                       ValueCase{"RoundsToNearestFloat", "0.1", '.', 0.1f}, ValueCase{"Empty", "", '.', 1.0f},
-                      ValueCase{"NotANumber", "abc", '.', 1.0f}, ValueCase{"OtherCase", "occupied", '.', 1.0f}),
+                      ValueCase{"NotANumber", "abc", '.', 1.0f}, ValueCase{"OtherCase", "occupied", '.', 1.0f},
+                      // the checks trim the cell, so the device gets what they accepted
+                      ValueCase{"EventWithBlanks", " Occupied ", '.', 2.0f},
+                      ValueCase{"NumberWithBlanks", " 12,5 ", '.', 12.5f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Functions, AValueBeyondAFloatStopsTheBuild) {
