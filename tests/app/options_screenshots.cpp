@@ -7,6 +7,8 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 
+#include "tests/support/picture_folder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -26,12 +28,8 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
-    output.mkpath(".");
+    const auto output = corvane::testing::PictureFolder::fromArguments(argc, argv);
+    if (!output) return 2;
 
     corvane::testing::TempDir appDir;
     std::filesystem::copy(CORVANE_LANGUAGE_DIR, appDir / "LANGUAGE");
@@ -58,9 +56,7 @@ int main(int argc, char* argv[]) {
         waitForCheck.exec();
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
-            QApplication::processEvents();
-            const QString file = output.filePath(QString("app_options_%1_%2.png").arg(pageNames[page], language));
-            if (!window.grab().save(file)) ++failures;
+            if (!output->save(window, QString("app_options_%1_%2").arg(pageNames[page], language))) ++failures;
         }
         window.hide();
     }
@@ -70,7 +66,6 @@ int main(int argc, char* argv[]) {
         appDir.write(std::string("LANGUAGE/") + extra + ".lng", "STR0 = -");
     pages->setCurrentIndex(0);
     window.show();
-    QApplication::processEvents();
-    if (!window.grab().save(output.filePath("app_options_language_pages.png"))) ++failures;
+    if (!output->save(window, "app_options_language_pages")) ++failures;
     return failures == 0 ? 0 : 1;
 }

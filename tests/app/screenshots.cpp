@@ -10,6 +10,8 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 
+#include "tests/support/picture_folder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
@@ -18,10 +20,9 @@
 namespace {
 
 // Shows the window (running its show handler, as the modal showing does) and saves its picture.
-bool save(QWidget* window, const QDir& output, const QString& name) {
+bool save(QWidget* window, const corvane::testing::PictureFolder& output, const QString& name) {
     window->show();
-    QApplication::processEvents();
-    const bool saved = window->grab().save(output.filePath("app_" + name + ".png"));
+    const bool saved = output.save(*window, "app_" + name);
     window->hide();
     return saved;
 }
@@ -30,12 +31,8 @@ bool save(QWidget* window, const QDir& output, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
-    output.mkpath(".");
+    const auto output = corvane::testing::PictureFolder::fromArguments(argc, argv);
+    if (!output) return 2;
 
     corvane::testing::TempDir appDir;
     corvane::testing::FakePrompts prompts;
@@ -48,13 +45,13 @@ int main(int argc, char* argv[]) {
 
     corvane::WindowSet windows(state, platform);
     corvane::TFCorvanoFirmWare& main = windows.main();
-    bool ok = save(&main, output, "main_window_no_configuration");
+    bool ok = save(&main, *output, "main_window_no_configuration");
     for (const char* name : {"Hall North", "Plant A", "Warehouse"}) corvane::createConfiguration(state, name);
     state.activateProject("Plant A");
     main.Set_Lang();
-    ok &= save(&main, output, "main_window");
-    ok &= save(main.findChild<corvane::TFNew_Project*>(), output, "new_configuration");
-    ok &= save(main.findChild<corvane::TFOpenConf*>(), output, "open_configuration");
-    ok &= save(main.findChild<corvane::TFAbout*>(), output, "about");
+    ok &= save(&main, *output, "main_window");
+    ok &= save(main.findChild<corvane::TFNew_Project*>(), *output, "new_configuration");
+    ok &= save(main.findChild<corvane::TFOpenConf*>(), *output, "open_configuration");
+    ok &= save(main.findChild<corvane::TFAbout*>(), *output, "about");
     return ok ? 0 : 1;
 }

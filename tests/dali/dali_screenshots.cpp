@@ -4,17 +4,14 @@
 #include "dali/dali_access_window.h"
 #include "tests/dali/dali_window_fixture.h"
 
+#include "tests/support/picture_folder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <cstdio>
 
 namespace {
-
-bool save(QWidget& window, const QDir& output, const char* name) {
-    QApplication::processEvents();
-    return window.grab().save(output.filePath(QString("dali_") + name + ".png"));
-}
 
 void writeSampleChannels(const corvane::AppState& state) {
     corvane::DaliChannelTable channels;
@@ -30,12 +27,8 @@ void writeSampleChannels(const corvane::AppState& state) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
-    output.mkpath(".");
+    const auto output = corvane::testing::PictureFolder::fromArguments(argc, argv);
+    if (!output) return 2;
 
     corvane::testing::DaliWindowFixture f;
     writeSampleChannels(f.state);
@@ -44,10 +37,10 @@ int main(int argc, char* argv[]) {
     corvane::TFDALI_Access window(f.state, f.platform);
     window.show();
     auto* pages = window.findChild<QTabWidget*>("PC_DALI");
-    bool saved = save(window, output, "select_device");
+    bool saved = output->save(window, "dali_select_device");
     pages->setCurrentIndex(corvane::TFDALI_Access::SetAccessPage);
-    saved = save(window, output, "set_access") && saved;
+    saved = output->save(window, "dali_set_access") && saved;
     pages->setCurrentIndex(corvane::TFDALI_Access::FunctionsPage);
-    saved = save(window, output, "functions") && saved;
+    saved = output->save(window, "dali_functions") && saved;
     return saved ? 0 : 1;
 }

@@ -5,16 +5,13 @@
 #include "tests/support/temp_dir.h"
 
 #include <QAbstractButton>
+#include "tests/support/picture_folder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 
 namespace {
-
-bool save(QWidget& window, const QDir& output, const char* name) {
-    QApplication::processEvents();
-    return window.grab().save(output.filePath(QString("settings_") + name + ".png"));
-}
 
 void click(QWidget& window, const char* button) { window.findChild<QAbstractButton*>(button)->click(); }
 
@@ -22,12 +19,8 @@ void click(QWidget& window, const char* button) { window.findChild<QAbstractButt
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
-    output.mkpath(".");
+    const auto output = corvane::testing::PictureFolder::fromArguments(argc, argv);
+    if (!output) return 2;
 
     corvane::testing::TempDir projectDir;
     corvane::testing::FakePrompts prompts;
@@ -41,13 +34,13 @@ int main(int argc, char* argv[]) {
 
     corvane::TFParGen window(state, platform);
     window.show();
-    bool saved = save(window, output, "expanded");
+    bool saved = output->save(window, "settings_expanded");
     click(window, "Btn_Modbus_TCP_Slave_Collapse");
-    saved = save(window, output, "ethernet_collapsed") && saved;
+    saved = output->save(window, "settings_ethernet_collapsed") && saved;
     click(window, "Btn_Modbus_TCP_Slave_Expande");
     click(window, "Btn_DALI_Collapse");
-    saved = save(window, output, "dali_collapsed") && saved;
+    saved = output->save(window, "settings_dali_collapsed") && saved;
     click(window, "Btn_Modbus_TCP_Slave_Collapse");
-    saved = save(window, output, "both_collapsed") && saved;
+    saved = output->save(window, "settings_both_collapsed") && saved;
     return saved ? 0 : 1;
 }

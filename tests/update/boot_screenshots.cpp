@@ -4,6 +4,8 @@
 #include "update/boot_window.h"
 #include "update/updater_wait_dialog.h"
 
+#include "tests/support/picture_folder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <chrono>
@@ -11,12 +13,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
-    output.mkpath(".");
+    const auto output = corvane::testing::PictureFolder::fromArguments(argc, argv);
+    if (!output) return 2;
 
     corvane::testing::FakePrompts prompts;
     corvane::Platform platform;
@@ -29,12 +27,10 @@ int main(int argc, char* argv[]) {
 
     corvane::TFBoot window(state, platform);
     window.show();
-    QApplication::processEvents();
-    bool saved = window.grab().save(output.filePath("update_boot.png"));
+    bool saved = output->save(window, "update_boot");
 
     corvane::UpdaterWaitDialog notice(&window);
     notice.showWaited(std::chrono::seconds(12));
-    QApplication::processEvents();
-    saved = notice.grab().save(output.filePath("update_wait.png")) && saved;
+    saved = output->save(notice, "update_wait") && saved;
     return saved ? 0 : 1;
 }
