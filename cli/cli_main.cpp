@@ -19,14 +19,20 @@ const Command kCommands[] = {
 
 int printUsage(std::ostream& err) {
     err << "usage:\n";
-    for (const Command& command : kCommands) err << "  corvane-cli " << command.name << ' ' << command.usage << '\n';
+    for (const Command& command : kCommands) {
+        err << "  corvane-cli " << command.name;
+        if (*command.usage) err << ' ' << command.usage;
+        err << '\n';
+    }
     return kUsage;
 }
 
 } // namespace
 
 int usageError(const Command& command, std::ostream& err) {
-    err << "usage: corvane-cli " << command.name << ' ' << command.usage << '\n';
+    err << "usage: corvane-cli " << command.name;
+    if (*command.usage) err << ' ' << command.usage;
+    err << '\n';
     return kUsage;
 }
 
