@@ -11,7 +11,6 @@
 #include "app/version_checker.h"
 #include "common/corvane_dialog.h"
 #include "common/file_error.h"
-#include "image/image_build_error.h"
 #include "image/image_builder.h"
 #include "update/boot_window.h"
 
@@ -279,10 +278,7 @@ void TFCorvanoFirmWare::Update_Device() {
     try {
         const char separator = platform_.regional ? platform_.regional->decimalSeparator() : '.';
         WriteImageFiles(BuildImages(state_.Files, separator), state_.ProjectDir);
-    } catch (const FileError& error) {
-        platform_.prompts->error(error.what());
-        return;
-    } catch (const ImageBuildError& error) {
+    } catch (const FileError& error) { // an ImageBuildError too
         platform_.prompts->error(error.what());
         return;
     }
