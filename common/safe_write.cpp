@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -33,6 +33,27 @@ fs::path temporaryBeside(const fs::path& path) {
 }
 
 std::string errnoText(int error) { return std::strerror(error); }
+
+std::FILE* openForReading(const fs::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+// The length of an open regular file; 0 for anything else (a pipe, a device, a folder), whose length is
+// only known once read.
+std::size_t lengthOf(std::FILE* file) {
+#ifdef _WIN32
+    struct _stat64 info;
+    if (_fstat64(CORVANE_FILENO(file), &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) return 0;
+#else
+    struct stat info;
+    if (fstat(CORVANE_FILENO(file), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+#endif
+    return info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+}
 
 } // namespace
 
@@ -61,13 +82,24 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
     }
 }
 
+// Read straight into a string sized from the file's length: one allocation and, for a regular file, one
+// read call up to the end, where copying a stream into a string stream grew and copied the text piece by
+// piece. A read error ends the content where it stopped, as the stream copy did (a folder reads as empty).
 std::string readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError(path, "cannot be opened: " + errnoText(errno));
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) throw FileError(path, "cannot be read: " + errnoText(errno));
-    return std::move(content).str();
+    std::FILE* file = openForReading(path);
+    if (!file) throw FileError(path, "cannot be opened: " + errnoText(errno));
+    std::setvbuf(file, nullptr, _IONBF, 0); // read into the string itself, through no buffer of the stream's
+    // One byte more than the length, so that the end of the file is met without growing.
+    std::string content(lengthOf(file) + 1, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        used += std::fread(content.data() + used, 1, content.size() - used, file);
+        if (used < content.size()) break; // the end of the file, or a read error
+        content.resize(content.size() * 2); // longer than its length said, or of no known length
+    }
+    std::fclose(file);
+    content.resize(used);
+    return content;
 }
 
 } // namespace corvane
