@@ -27,13 +27,13 @@ FunctionRecord deserializeFunction(std::span<const std::uint8_t, FunctionRecord:
     return function;
 }
 
+// The buffer grows once for the whole table, and each record is written in place.
 std::size_t SerializeFunctions(const FunctionTable& table, ImageBuffer& buffer, std::size_t position) {
-    std::array<std::uint8_t, FunctionRecord::kSerializedSize> bytes;
-    for (const FunctionRecord& function : table.entries) {
-        serializeFunction(function, bytes);
-        position = buffer.put(position, bytes);
-    }
-    return position;
+    const std::span<std::uint8_t> out = buffer.place(position, FunctionTable::kSerializedSize);
+    for (std::size_t i = 0; i < FunctionTable::kEntries; ++i)
+        serializeFunction(table.entries[i],
+                          out.subspan(i * FunctionRecord::kSerializedSize).first<FunctionRecord::kSerializedSize>());
+    return position + FunctionTable::kSerializedSize;
 }
 
 } // namespace corvane

@@ -20,10 +20,14 @@ void ImageBuffer::setUsed(std::size_t used) {
     used_ = used;
 }
 
+std::span<std::uint8_t> ImageBuffer::place(std::size_t position, std::size_t size) {
+    if (position > kCapacity || size > kCapacity - position) throw std::length_error("image buffer overflow");
+    growTo(position + size);
+    return std::span<std::uint8_t>(bytes_).subspan(position, size);
+}
+
 std::size_t ImageBuffer::put(std::size_t position, std::span<const std::uint8_t> data) {
-    if (position > kCapacity || data.size() > kCapacity - position) throw std::length_error("image buffer overflow");
-    growTo(position + data.size());
-    std::copy(data.begin(), data.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(position));
+    std::copy(data.begin(), data.end(), place(position, data.size()).begin());
     return position + data.size();
 }
 

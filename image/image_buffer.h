@@ -21,6 +21,9 @@ public:
     // Writes `data` at `position` and returns the position after it; the used length is the caller's.
     std::size_t put(std::size_t position, std::span<const std::uint8_t> data);
 
+    // The `size` bytes at `position`, grown to once, for a block to write its records straight into.
+    std::span<std::uint8_t> place(std::size_t position, std::size_t size);
+
     std::span<const std::uint8_t> usedBytes() const { return {bytes_.data(), used_}; }
 
 private:

@@ -38,14 +38,15 @@ RuleRecord deserializeRule(std::span<const std::uint8_t, RuleRecord::kSerialized
     return rule;
 }
 
+// The buffer grows once for the whole table, and each record is written in place.
 std::size_t SerializeRules(RuleTable& table, ImageBuffer& buffer, std::size_t position) {
-    std::array<std::uint8_t, RuleRecord::kSerializedSize> bytes;
-    for (RuleRecord& rule : table.entries) {
+    const std::span<std::uint8_t> out = buffer.place(position, RuleTable::kSerializedSize);
+    for (std::size_t i = 0; i < RuleTable::kEntries; ++i) {
+        RuleRecord& rule = table.entries[i];
         rule.PackedHeader = packedHeaderOf(rule);
-        serializeRule(rule, bytes);
-        position = buffer.put(position, bytes);
+        serializeRule(rule, out.subspan(i * RuleRecord::kSerializedSize).first<RuleRecord::kSerializedSize>());
     }
-    return position;
+    return position + RuleTable::kSerializedSize;
 }
 
 } // namespace corvane
