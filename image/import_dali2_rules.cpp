@@ -8,6 +8,7 @@
 #include "image/row_attributes.h"
 #include "image/text_codes.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -50,12 +51,6 @@ void forEachRow(pugi::xml_node section, Visit visit) {
 bool isEnabled(pugi::xml_node row) {
     pugi::xml_attribute enable = row.attribute("Enable");
     return enable && std::string_view(enable.value()) == "Y";
-}
-
-int countEnabledRules(pugi::xml_node section) {
-    int enabled = 0;
-    forEachRow(section, [&](pugi::xml_node row, int) { enabled += isEnabled(row) ? 1 : 0; });
-    return enabled;
 }
 
 [[noreturn]] void missingAttribute(const Dali2Document& file, int rowNumber, std::size_t cell) {
@@ -161,17 +156,26 @@ std::unique_ptr<Dali2Document> parseDali2Document(std::string_view content, cons
 
 int ImportInputRules(RuleTable& rules, SettingsBlock& settings, const Dali2Document* file) {
     if (!file) return 0;
-    const int enabled = countEnabledRules(file->rules);
-    if (enabled > static_cast<int>(RuleTable::kEntries))
+    // The enabled rows are found in one pass and kept, so that their count is checked before any is read.
+    struct EnabledRow {
+        pugi::xml_node row;
+        int number;
+    };
+    std::array<EnabledRow, RuleTable::kEntries> enabledRows;
+    std::size_t enabled = 0;
+    forEachRow(file->rules, [&](pugi::xml_node row, int rowNumber) {
+        if (!isEnabled(row)) return;
+        if (enabled < enabledRows.size()) enabledRows[enabled] = {row, rowNumber};
+        ++enabled;
+    });
+    if (enabled > RuleTable::kEntries)
         throw ImageBuildError(file->path, "holds " + std::to_string(enabled) + " enabled input rules; at most " +
                                               std::to_string(RuleTable::kEntries) + " fit in the device");
-    int count = 0;
     std::int32_t positionCount = -2; // no position seen
-    forEachRow(file->rules, [&](pugi::xml_node row, int rowNumber) {
-        if (isEnabled(row)) rules.entries[static_cast<std::size_t>(count++)] = ruleOf(*file, row, rowNumber, positionCount);
-    });
+    for (std::size_t i = 0; i < enabled; ++i)
+        rules.entries[i] = ruleOf(*file, enabledRows[i].row, enabledRows[i].number, positionCount);
     if (positionCount > 0) settings.putI32(settings_offset::DataArrayLength, positionCount);
-    return count;
+    return static_cast<int>(enabled);
 }
 
 int ImportFunctionRules(FunctionTable& functions, const Dali2Document* file, char decimalSeparator) {
