@@ -8,6 +8,18 @@
 
 namespace corvane {
 
+namespace {
+
+const QColor kTitleGrey(128, 128, 128);
+
+void paintText(QWidget* widget, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
 QFont programFont(int pointSize, bool bold) {
     static const QString family = [] {
         const QStringList families = QFontDatabase::families();
@@ -38,14 +50,14 @@ void CorvaneDialog::addTitleLabels(QPoint codePos, QPoint descPos) {
     L_SW_Code = new QLabel(QString::fromStdString(state_.SoftwareCode), this);
     L_SW_Code->setObjectName("L_SW_Code");
     L_SW_Code->setFont(programFont(24));
-    L_SW_Code->setStyleSheet("color: grey");
+    paintText(L_SW_Code, kTitleGrey); // a palette: a style sheet per label would slow the start
     L_SW_Code->move(codePos);
     L_SW_Code->adjustSize();
 
     L_SW_Desc = new QLabel(this);
     L_SW_Desc->setObjectName("L_SW_Desc");
     L_SW_Desc->setFont(programFont(8, true));
-    L_SW_Desc->setStyleSheet("color: grey");
+    paintText(L_SW_Desc, kTitleGrey);
     L_SW_Desc->move(descPos);
 }
 
