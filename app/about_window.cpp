@@ -22,8 +22,7 @@ TFAbout::TFAbout(AppState& state, Platform& platform, QWidget* parent) : Corvane
     Image2 = new QLabel(this);
     Image2->setObjectName("Image2");
     Image2->setGeometry(32, 24, 81, 81);
-    Image2->setScaledContents(true);
-    Image2->setPixmap(productPicture(81));
+    Image2->setScaledContents(true); // the picture is drawn on the first showing, not at every start
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
 
@@ -68,6 +67,7 @@ QLabel* TFAbout::fixedLabel(const char* name, QPoint position, const QString& te
 }
 
 void TFAbout::showEvent(QShowEvent* event) {
+    if (Image2->pixmap().isNull()) Image2->setPixmap(productPicture(81));
     Image2->show();
     Label4->show();
     const std::pair<QLabel*, const char*> values[] = {
