@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <random>
 #include <system_error>
 
@@ -82,24 +84,60 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
     }
 }
 
-// Read straight into a string sized from the file's length: one allocation and, for a regular file, one
-// read call up to the end, where copying a stream into a string stream grew and copied the text piece by
-// piece. A read error ends the content where it stopped, as the stream copy did (a folder reads as empty).
-std::string readWholeFile(const fs::path& path) {
-    std::FILE* file = openForReading(path);
-    if (!file) throw FileError(path, "cannot be opened: " + errnoText(errno));
-    std::setvbuf(file, nullptr, _IONBF, 0); // read into the string itself, through no buffer of the stream's
-    // One byte more than the length, so that the end of the file is met without growing.
-    std::string content(lengthOf(file) + 1, '\0');
+namespace {
+
+// Reads `file` to its end into the buffer that `resize(size, kept)` makes `size` bytes long, keeping its first
+// `kept` bytes, and returns the number read. The buffer is sized from the file's length, one byte more so that
+// the end is met without growing; a regular file is thus read in one call, through no buffer of the stream's.
+// A read error ends the content where it stopped (a folder reads as empty).
+template <typename Resize>
+std::size_t readToEnd(std::FILE* file, Resize resize) {
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::size_t capacity = lengthOf(file) + 1;
+    char* data = resize(capacity, 0);
     std::size_t used = 0;
     for (;;) {
-        used += std::fread(content.data() + used, 1, content.size() - used, file);
-        if (used < content.size()) break; // the end of the file, or a read error
-        content.resize(content.size() * 2); // longer than its length said, or of no known length
+        used += std::fread(data + used, 1, capacity - used, file);
+        if (used < capacity) return used; // the end of the file, or a read error
+        capacity *= 2;                    // longer than its length said, or of no known length
+        data = resize(capacity, used);
     }
-    std::fclose(file);
-    content.resize(used);
+}
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenFile = std::unique_ptr<std::FILE, CloseFile>;
+
+OpenFile openOrThrow(const fs::path& path) {
+    OpenFile file(openForReading(path));
+    if (!file) throw FileError(path, "cannot be opened: " + errnoText(errno));
+    return file;
+}
+
+} // namespace
+
+std::string readWholeFile(const fs::path& path) {
+    const OpenFile file = openOrThrow(path);
+    std::string content;
+    content.resize(readToEnd(file.get(), [&](std::size_t capacity, std::size_t) {
+        content.resize(capacity);
+        return content.data();
+    }));
     return content;
+}
+
+AllocatedBytes readWholeFile(const fs::path& path, void* (*allocate)(std::size_t), void (*release)(void*)) {
+    const OpenFile file = openOrThrow(path);
+    std::unique_ptr<void, void (*)(void*)> block(nullptr, release);
+    const std::size_t size = readToEnd(file.get(), [&](std::size_t capacity, std::size_t kept) {
+        void* bigger = allocate(capacity);
+        if (!bigger) throw std::bad_alloc();
+        if (kept > 0) std::memcpy(bigger, block.get(), kept);
+        block.reset(bigger);
+        return static_cast<char*>(bigger);
+    });
+    return {block.release(), size};
 }
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include "common/safe_write.h"
 
 #include <algorithm>
+#include <memory>
 #include <sstream>
 
 namespace corvane {
@@ -21,6 +22,20 @@ std::string lineAndColumn(std::string_view content, std::ptrdiff_t offset) {
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
+[[noreturn]] void notValidXml(std::string_view content, const std::filesystem::path& nameForErrors,
+                              const pugi::xml_parse_result& result) {
+    throw FileError(nameForErrors, std::string("is not valid XML: ") + result.description() + " at " +
+                                       lineAndColumn(content, result.offset));
+}
+
+// True when pugixml reads these bytes as UTF-8 whatever follows them: a UTF-8 byte order mark, or a '<' that
+// neither a zero byte follows (UTF-16) nor opens a declaration (which may name another encoding).
+bool readAsUtf8(std::string_view text) {
+    const std::string_view head = text.substr(0, 4);
+    if (head.starts_with("\xEF\xBB\xBF")) return true;
+    return head.size() >= 2 && head[0] == '<' && head[1] != '\0' && !head.starts_with("<?xm");
+}
+
 } // namespace
 
 void parseXml(std::string_view content, const std::filesystem::path& nameForErrors, pugi::xml_document& document) {
@@ -28,13 +43,31 @@ void parseXml(std::string_view content, const std::filesystem::path& nameForErro
     pugi::xml_parse_result result = document.load_buffer(content.data(), content.size(), kParseOptions);
     if (!result) {
         document.reset();
-        throw FileError(nameForErrors, std::string("is not valid XML: ") + result.description() + " at " +
-                                           lineAndColumn(content, result.offset));
+        notValidXml(content, nameForErrors, result);
     }
 }
 
+// A UTF-8 file is read into memory the document takes over and parsed there, given the terminator that
+// parseXml's copy would get, so that it parses alike without the copy. Parsing in place alters the text, so a
+// fault's line and column are then counted in the file read again. Other files are parsed as parseXml does.
 void loadXmlFile(const std::filesystem::path& path, pugi::xml_document& document) {
-    parseXml(readWholeFile(path), path, document);
+    document.reset();
+    const AllocatedBytes bytes = readWholeFile(path, pugi::get_memory_allocation_function(),
+                                               pugi::get_memory_deallocation_function());
+    std::unique_ptr<void, pugi::deallocation_function> block(bytes.data, pugi::get_memory_deallocation_function());
+    char* const text = static_cast<char*>(bytes.data);
+    pugi::xml_parse_result result;
+    if (readAsUtf8({text, bytes.size})) {
+        text[bytes.size] = '\0';
+        result = document.load_buffer_inplace_own(block.release(), bytes.size + 1, kParseOptions);
+    } else {
+        result = document.load_buffer(text, bytes.size, kParseOptions);
+    }
+    if (!result) {
+        document.reset();
+        if (block) notValidXml({text, bytes.size}, path, result);
+        notValidXml(readWholeFile(path), path, result);
+    }
 }
 
 pugi::xml_node rootOf(const pugi::xml_document& document) { return document.first_child(); }

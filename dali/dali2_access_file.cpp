@@ -26,6 +26,15 @@ void normaliseEnable(std::vector<TableRow>& rules) {
         if (rule[RuEnable] != "N") rule[RuEnable].assign(1, 'Y');
 }
 
+Dali2Access tablesOf(const pugi::xml_document& document) {
+    pugi::xml_node root = document.child(kRoot);
+    Dali2Access tables;
+    tables.functions = readXmlRows(root.child(kFunctionsSection), kFunctionAttributes, kFunctionCapacity);
+    tables.rules = readXmlRows(root.child(kRulesSection), kRuleAttributes, kRuleCapacity);
+    normaliseEnable(tables.rules);
+    return tables;
+}
+
 } // namespace
 
 std::size_t functionExtent(const std::vector<TableRow>& functions) {
@@ -39,17 +48,14 @@ std::size_t ruleExtent(const std::vector<TableRow>& rules) {
 Dali2Access parseDali2Access(std::string_view content, const std::filesystem::path& nameForErrors) {
     pugi::xml_document document;
     parseXml(content, nameForErrors, document);
-    pugi::xml_node root = document.child(kRoot);
-    Dali2Access tables;
-    tables.functions = readXmlRows(root.child(kFunctionsSection), kFunctionAttributes, kFunctionCapacity);
-    tables.rules = readXmlRows(root.child(kRulesSection), kRuleAttributes, kRuleCapacity);
-    normaliseEnable(tables.rules);
-    return tables;
+    return tablesOf(document);
 }
 
 std::optional<Dali2Access> readDali2AccessFile(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path)) return std::nullopt;
-    return parseDali2Access(readWholeFile(path), path);
+    pugi::xml_document document;
+    loadXmlFile(path, document);
+    return tablesOf(document);
 }
 
 std::string serializeDali2Access(const Dali2Access& tables) {

@@ -63,6 +63,15 @@ void readChannel(const pugi::xml_node* found, DaliChannel& channel) {
     if (found[DimmingElement]) channel.dimmingMode.emplace(text(DimmingElement));
 }
 
+DaliChannelTable tableOf(const pugi::xml_document& document) {
+    ChannelNodes nodes;
+    findChannelNodes(rootOf(document), nodes);
+    DaliChannelTable channels;
+    for (std::size_t id = 0; id < channels.size(); ++id)
+        readChannel(&nodes[id * kChannelElements], channels[id]);
+    return channels;
+}
+
 } // namespace
 
 std::string Check_ReCall_Level(std::string_view ReCall_Level) {
@@ -74,17 +83,14 @@ std::string Check_ReCall_Level(std::string_view ReCall_Level) {
 DaliChannelTable parseDaliAccess(std::string_view content, const std::filesystem::path& nameForErrors) {
     pugi::xml_document document;
     parseXml(content, nameForErrors, document);
-    ChannelNodes nodes;
-    findChannelNodes(rootOf(document), nodes);
-    DaliChannelTable channels;
-    for (std::size_t id = 0; id < channels.size(); ++id)
-        readChannel(&nodes[id * kChannelElements], channels[id]);
-    return channels;
+    return tableOf(document);
 }
 
 std::optional<DaliChannelTable> readDaliAccessFile(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path)) return std::nullopt;
-    return parseDaliAccess(readWholeFile(path), path);
+    pugi::xml_document document;
+    loadXmlFile(path, document);
+    return tableOf(document);
 }
 
 std::string serializeDaliAccess(const DaliChannelTable& channels) {

@@ -135,22 +135,30 @@ FunctionRecord functionOf(const Dali2Document& file, pugi::xml_node row, int row
     return function;
 }
 
+// A missing root or section reads as an empty section.
+void findSections(Dali2Document& file) {
+    pugi::xml_node root = file.document.child(kRoot);
+    file.rules = root.child(kRulesSection);
+    file.functions = root.child(kFunctionsSection);
+}
+
 } // namespace
 
 std::unique_ptr<Dali2Document> loadDali2Document(const std::filesystem::path& path) {
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return nullptr;
-    return parseDali2Document(readWholeFile(path), path);
+    auto file = std::make_unique<Dali2Document>();
+    file->path = path;
+    loadXmlFile(path, file->document);
+    findSections(*file);
+    return file;
 }
 
 std::unique_ptr<Dali2Document> parseDali2Document(std::string_view content, const std::filesystem::path& nameForErrors) {
     auto file = std::make_unique<Dali2Document>();
     file->path = nameForErrors;
     parseXml(content, nameForErrors, file->document);
-    // A missing root or section reads as an empty section.
-    pugi::xml_node root = file->document.child(kRoot);
-    file->rules = root.child(kRulesSection);
-    file->functions = root.child(kFunctionsSection);
+    findSections(*file);
     return file;
 }
 
