@@ -36,9 +36,10 @@ TableView::TableView(const AppState& state, QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int col) {
         if (sharedBehaviours_ && state_.DoubleClickAutoSize) fitColumn(col);
     });
-    // A click on the row-number column selects the whole row.
+    // A click on the row-number column selects the whole row (not in a table without the shared
+    // behaviours, such as the DALI channel table, whose column 0 is a label like any cell).
     connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-        if (index.column() == 0) {
+        if (sharedBehaviours_ && index.column() == 0) {
             setSelectionBehavior(QAbstractItemView::SelectRows);
             selectRow(index.row());
             setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -1,7 +1,7 @@
 #pragma once
 // The one table view of every table window: columns sized and hidden from the schema, Tahoma 8 pt
-// with bold headers, a click on the row-number column selects the row, and (when the window asks for
-// them) Enter to the next cell and header double-click fitting under the user's option flags.
+// with bold headers, and (when the window asks for them) a click on the row-number column selecting
+// the row, Enter to the next cell and header double-click fitting under the user's option flags.
 #include "app/app_state.h"
 #include "common/table/table_delegate.h"
 #include "common/table/table_model.h"
@@ -22,7 +22,8 @@ class TableView : public QTableView {
     TableModel* tableModel() const { return model_; }
     TableDelegate* tableDelegate() const { return delegate_; }
 
-    // Enter to the next cell and header double-click fitting, each under its option flag.
+    // A click on column 0 selecting the row; Enter to the next cell and header double-click fitting,
+    // each under its option flag.
     void setSharedBehaviours(bool on) { sharedBehaviours_ = on; }
 
     // The table row of the current cell (1 …), or 0 when there is none.

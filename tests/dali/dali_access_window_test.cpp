@@ -308,6 +308,26 @@ class DaliAccessWindowTest : public QObject {
         QCOMPARE(table("ACG")->currentIndex().column(), 1);
     }
 
+    void rowNumberClickSelectsTheRowOnlyInRuleAndFunctionTables() {
+        open();
+        const struct {
+            TFDALI_Access::Page page;
+            const char* table;
+            bool rowSelected;
+        } cases[] = {{TFDALI_Access::SelectDevicePage, "ACG_DALI_Device", false},
+                     {TFDALI_Access::SetAccessPage, "ASG", true},
+                     {TFDALI_Access::FunctionsPage, "ACG", true}};
+        for (const auto& c : cases) {
+            pages()->setCurrentIndex(c.page);
+            TableView* view = table(c.table);
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(view->tableModel()->cellIndex(2, 0)).center());
+            QCOMPARE(view->currentTableRow(), 2);
+            QVERIFY2(view->selectionModel()->isRowSelected(1, {}) == c.rowSelected, c.table);
+        }
+    }
+
     void languageChangeReappliesTexts() {
         open();
         f->state.Texts.set(2556, "Zugriff");

@@ -153,17 +153,28 @@ class TableUiTest : public QObject {
         QCOMPARE(grid.text(2, 1), std::string("N"));
     }
 
+    void clickOnTheRowNumberSelectsTheRow_data() {
+        QTest::addColumn<bool>("shared");
+        QTest::addColumn<bool>("rowSelected");
+        QTest::newRow("table with the shared behaviours") << true << true;
+        QTest::newRow("table without them: only the cell") << false << false;
+    }
+
     void clickOnTheRowNumberSelectsTheRow() {
+        QFETCH(bool, shared);
+        QFETCH(bool, rowSelected);
         TableGrid grid = testing::plainGrid(3);
         TableModel model(grid, state.Texts);
         TableView view(state);
         view.setTableModel(&model);
+        view.setSharedBehaviours(shared);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                           view.visualRect(model.cellIndex(3, 0)).center());
         QCOMPARE(view.currentTableRow(), 3);
-        QVERIFY(view.selectionModel()->isRowSelected(2, {}));
+        QCOMPARE(view.selectionModel()->isRowSelected(2, {}), rowSelected);
+        QVERIFY(view.selectionModel()->isSelected(model.cellIndex(3, 0)));
     }
 
     void headerDoubleClickFitsOnlyWithTheOption() {
