@@ -12,6 +12,12 @@ namespace {
 
 const QColor kTitleGrey(128, 128, 128);
 
+// The installed font families, asked of the font database once.
+const QStringList& installedFamilies() {
+    static const QStringList families = QFontDatabase::families();
+    return families;
+}
+
 void paintText(QWidget* widget, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -20,11 +26,12 @@ void paintText(QWidget* widget, QColor colour) {
 
 } // namespace
 
+bool fontInstalled(const QString& family) { return installedFamilies().contains(family); }
+
 QFont programFont(int pointSize, bool bold) {
     static const QString family = [] {
-        const QStringList families = QFontDatabase::families();
         for (const char* name : {"Verdana", "DejaVu Sans", "Liberation Sans", "Arial"})
-            if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+            if (fontInstalled(QString::fromLatin1(name))) return QString::fromLatin1(name);
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }();
     QFont font(family, pointSize);

@@ -40,6 +40,8 @@ protected:
 
 // The program's font: Verdana where installed, a close sans-serif otherwise.
 QFont programFont(int pointSize = 8, bool bold = false);
+// Whether a font family is installed (the font database is asked once).
+bool fontInstalled(const QString& family);
 inline constexpr QRgb kWindowColour = 0xF8F7ED; // RGB(248, 247, 237)
 
 } // namespace corvane

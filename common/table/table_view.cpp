@@ -1,5 +1,6 @@
 #include "common/table/table_view.h"
 
+#include "common/corvane_dialog.h"
 #include "common/table/table_navigation.h"
 
 #include <QHeaderView>
@@ -8,6 +9,11 @@
 namespace corvane {
 
 QFont tableFont(bool bold) {
+    // Without Tahoma the program's font is used as it is: asking for a missing family made the font
+    // database search for a substitute and load a font of its own for each table font, where the
+    // program's font (same family, size and hints) is already loaded by the windows' labels.
+    static const bool tahoma = fontInstalled(QStringLiteral("Tahoma"));
+    if (!tahoma) return programFont(8, bold);
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
