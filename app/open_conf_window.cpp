@@ -40,6 +40,8 @@ TFOpenConf::TFOpenConf(AppState& state, Platform& platform, QWidget* parent)
     ListBox1->setObjectName("ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(ListBox1, &QListWidget::itemClicked, this, &TFOpenConf::ListBox1Click);
+    // A selection moved with the arrow keys is a choice too, as a click is.
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);
 
     Btn_OK = new QPushButton(P_Buttons);
     Btn_OK->setObjectName("Btn_OK");

@@ -372,14 +372,27 @@ private slots:
         expectConfiguration(preselected);
     }
 
-    void openActivatesTheClickedConfiguration() {
-        for (const char* name : {"A", "B"}) fs::create_directories(*dir / "PROJECTS" / name);
+    // A click on an item or a move of the selection with the keys chooses that configuration.
+    void openActivatesTheChosenConfiguration_data() {
+        QTest::addColumn<int>("key"); // 0: a mouse click on the item
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("click B") << 0 << 1 << "B";
+        QTest::newRow("click C") << 0 << 2 << "C";
+        QTest::newRow("down key") << int(Qt::Key_Down) << 0 << "B";
+        QTest::newRow("end key") << int(Qt::Key_End) << 0 << "C";
+    }
+    void openActivatesTheChosenConfiguration() {
+        QFETCH(int, key);
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        for (const char* name : {"A", "B", "C"}) fs::create_directories(*dir / "PROJECTS" / name);
         start();
-        openThroughDialog([](QListWidget* list) {
-            QListWidgetItem* b = list->item(1);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(b).center());
+        openThroughDialog([&](QListWidget* list) {
+            if (key) QTest::keyClick(list, Qt::Key(key));
+            else QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         });
-        expectConfiguration("B");
+        expectConfiguration(expected);
     }
 
     void cancelledOpenChangesNothing() {
