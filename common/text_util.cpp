@@ -24,14 +24,7 @@ std::string_view trim(std::string_view text) {
 std::string trimmed(std::string_view text) { return std::string(trim(text)); }
 
 std::optional<std::int32_t> parseInt(std::string_view text) {
-    // The common case first: nothing but decimal digits, at most 9 of them, which always fit.
-    if (!text.empty() && text.size() <= 9) {
-        std::int32_t value = 0;
-        std::size_t digits = 0;
-        for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits)
-            value = value * 10 + (text[digits] - '0');
-        if (digits == text.size()) return value;
-    }
+    if (std::int32_t value; parsePlainDecimal(text, value)) return value;
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -73,10 +66,6 @@ std::optional<std::int32_t> parseInt(std::string_view text) {
     if (negative) return static_cast<std::int32_t>(-static_cast<std::int64_t>(value));
     if (value > 2147483647ull) return std::nullopt;
     return static_cast<std::int32_t>(value);
-}
-
-std::int32_t parseIntOr(std::string_view text, std::int32_t fallback) {
-    return parseInt(text).value_or(fallback);
 }
 
 std::string toUpperAscii(std::string_view text) {

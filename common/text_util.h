@@ -16,8 +16,25 @@ std::string trimmed(std::string_view text);
 // Decimal values must fit 32 bits; hexadecimal values of up to 8 digits wrap into the signed range.
 std::optional<std::int32_t> parseInt(std::string_view text);
 
+// The common case of parseInt, read inline: nothing but decimal digits, at most 9 of them, which always fit.
+// False for any other text, which parseInt then reads.
+inline bool parsePlainDecimal(std::string_view text, std::int32_t& value) {
+    if (text.empty() || text.size() > 9) return false;
+    std::int32_t result = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        result = result * 10 + (c - '0');
+    }
+    value = result;
+    return true;
+}
+
 // parseInt, or `fallback` when the text is no integer.
-std::int32_t parseIntOr(std::string_view text, std::int32_t fallback);
+inline std::int32_t parseIntOr(std::string_view text, std::int32_t fallback) {
+    std::int32_t value;
+    if (parsePlainDecimal(text, value)) return value;
+    return parseInt(text).value_or(fallback);
+}
 
 std::string toUpperAscii(std::string_view text);
 
