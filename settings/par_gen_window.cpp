@@ -89,6 +89,10 @@ QGroupBox* addBox(QWidget* parent, const char* objectName) {
     return box;
 }
 
+void showBox(QGroupBox* box) {
+    if (box->isHidden()) box->show();
+}
+
 QToolButton* addToggle(QWidget* parent, const QString& objectName, Qt::ArrowType arrow) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
@@ -108,8 +112,6 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
     buildButtons();
     setTabOrder();
     showValues(defaultParGenValues()); // what a first opening shows if the file cannot be read
-    GB_Modbus_TCP_Slave_.group->hide();
-    GB_DALI_.group->hide();
     Collapse_Expand_Creation();
     Move_GroupBoxs();
     setClientSize(kClientWidth, parGenLayout(true, true).clientHeight);
@@ -196,11 +198,13 @@ void TFParGen::Collapse_Expand_Creation() {
 
 void TFParGen::Move_GroupBoxs() {
     const ParGenLayout layout = parGenLayout(GB_Modbus_TCP_Slave_.visible, GB_DALI_.visible);
-    GB_Modbus_TCP_Slave_.group->show();
+    // The boxes are never hidden, so they show with the window. Showing one by itself polishes it and
+    // all its controls at once, which the window's first showing does anyway: not while it is built.
+    showBox(GB_Modbus_TCP_Slave_.group);
     GB_Modbus_TCP_Slave_.group->setGeometry(kBoxLeft, kEthernetTop, kBoxWidth, layout.ethernetHeight);
     L_ModTCPs_Port->hide();
     E_PORT->hide();
-    GB_DALI_.group->show();
+    showBox(GB_DALI_.group);
     GB_DALI_.group->setGeometry(kBoxLeft, layout.daliTop, kBoxWidth, layout.daliHeight);
     Btn_OK->move(kOkLeft, layout.buttonsTop);
     Btn_Cancel->move(kCancelLeft, layout.buttonsTop);
