@@ -89,10 +89,6 @@ QGroupBox* addBox(QWidget* parent, const char* objectName) {
     return box;
 }
 
-void showBox(QGroupBox* box) {
-    if (box->isHidden()) box->show();
-}
-
 QToolButton* addToggle(QWidget* parent, const QString& objectName, Qt::ArrowType arrow) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
@@ -112,6 +108,8 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
     buildButtons();
     setTabOrder();
     showValues(defaultParGenValues()); // what a first opening shows if the file cannot be read
+    GB_Modbus_TCP_Slave_.group->hide();
+    GB_DALI_.group->hide();
     Collapse_Expand_Creation();
     Move_GroupBoxs();
     setClientSize(kClientWidth, parGenLayout(true, true).clientHeight);
@@ -198,13 +196,11 @@ void TFParGen::Collapse_Expand_Creation() {
 
 void TFParGen::Move_GroupBoxs() {
     const ParGenLayout layout = parGenLayout(GB_Modbus_TCP_Slave_.visible, GB_DALI_.visible);
-    // The boxes are never hidden, so they show with the window. Showing one by itself polishes it and
-    // all its controls at once, which the window's first showing does anyway: not while it is built.
-    showBox(GB_Modbus_TCP_Slave_.group);
+    GB_Modbus_TCP_Slave_.group->show();
     GB_Modbus_TCP_Slave_.group->setGeometry(kBoxLeft, kEthernetTop, kBoxWidth, layout.ethernetHeight);
     L_ModTCPs_Port->hide();
     E_PORT->hide();
-    showBox(GB_DALI_.group);
+    GB_DALI_.group->show();
     GB_DALI_.group->setGeometry(kBoxLeft, layout.daliTop, kBoxWidth, layout.daliHeight);
     Btn_OK->move(kOkLeft, layout.buttonsTop);
     Btn_Cancel->move(kCancelLeft, layout.buttonsTop);
