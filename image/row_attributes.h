@@ -12,8 +12,22 @@
 
 namespace corvane {
 
+// The texts are kept as the document's own pointers, null for a missing attribute: the array is cleared in a
+// few stores for every row, and a text's length is counted only when the text is read.
 template <std::size_t N>
-using RowAttributes = std::array<std::optional<std::string_view>, N>;
+class RowAttributes {
+public:
+    std::optional<std::string_view> operator[](std::size_t index) const {
+        if (!values_[index]) return std::nullopt;
+        return std::string_view(values_[index]);
+    }
+
+private:
+    template <std::size_t M>
+    friend RowAttributes<M> readRowAttributes(pugi::xml_node row, const std::array<std::string_view, M>& names);
+
+    std::array<const char*, N> values_{};
+};
 
 // `names` must view null-terminated texts (string literals).
 template <std::size_t N>
@@ -26,7 +40,7 @@ RowAttributes<N> readRowAttributes(pugi::xml_node row, const std::array<std::str
         std::size_t index = expected < N && isNamed(expected, name) ? expected : 0;
         while (index < N && !isNamed(index, name)) ++index;
         if (index == N) continue; // an attribute the builder does not read
-        if (!cells[index]) cells[index] = std::string_view(attribute.value()); // the first of a name wins
+        if (!cells.values_[index]) cells.values_[index] = attribute.value(); // the first of a name wins
         expected = index + 1;
     }
     return cells;
