@@ -30,7 +30,7 @@ TFAbout::TFAbout(AppState& state, Platform& platform, QWidget* parent) : Corvane
     QFont titleFont = programFont(8, true);
     titleFont.setPixelSize(13);
     title->setFont(titleFont);
-    title->adjustSize();
+    fitWhenShown(title);
     Label2 = fixedLabel("Label2", {128, 39});
     fixedLabel("Label6", {128, 62}, "Software Code : ");
     Label9 = fixedLabel("Label9", {240, 62});
@@ -46,9 +46,7 @@ TFAbout::TFAbout(AppState& state, Platform& platform, QWidget* parent) : Corvane
     QFont underlined = Label4->font();
     underlined.setUnderline(true);
     Label4->setFont(underlined);
-    Label4->adjustSize();
-    // A font wider than Verdana would push the address past the right edge: keep it inside.
-    Label4->move(std::min(316, kWidth - Label4->width() - 4), 131);
+    fitWhenShown(Label4); // and kept inside the window when shown
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
 
@@ -62,7 +60,7 @@ QLabel* TFAbout::fixedLabel(const char* name, QPoint position, const QString& te
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->move(position);
-    label->adjustSize();
+    fitWhenShown(label);
     return label;
 }
 
@@ -77,7 +75,9 @@ void TFAbout::showEvent(QShowEvent* event) {
         label->adjustSize();
     }
     setClientSize(kWidth, kHeight);
-    CorvaneDialog::showEvent(event);
+    CorvaneDialog::showEvent(event); // sizes the labels measured on the first showing
+    // A font wider than Verdana would push the address past the right edge: keep it inside.
+    Label4->move(std::min(316, kWidth - Label4->width() - 4), 131);
 }
 
 bool TFAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -44,9 +44,9 @@ TFNew_Project::TFNew_Project(AppState& state, Platform& platform, QWidget* paren
 void TFNew_Project::Set_Lang() {
     setWindowTitle(text(100));
     L_SW_Desc->setText(text(101));
-    L_SW_Desc->adjustSize();
+    fitWhenShown(L_SW_Desc);
     Label1->setText(text(102));
-    Label1->adjustSize();
+    fitWhenShown(Label1);
     E_New_Proj->setToolTip(text(108));
     Btn_OK->setText(text(103));
     Btn_OK->setToolTip(text(109));

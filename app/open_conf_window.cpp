@@ -61,9 +61,9 @@ TFOpenConf::TFOpenConf(AppState& state, Platform& platform, QWidget* parent)
 void TFOpenConf::Set_Lang() {
     setWindowTitle(text(200));
     L_SW_Desc->setText(text(201));
-    L_SW_Desc->adjustSize();
+    fitWhenShown(L_SW_Desc);
     Label1->setText(text(202));
-    Label1->adjustSize();
+    fitWhenShown(Label1);
     ListBox1->setToolTip(text(205));
     Btn_OK->setText(text(203));
     Btn_OK->setToolTip(text(206));

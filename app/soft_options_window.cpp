@@ -82,7 +82,7 @@ QPushButton* addPageButton(QWidget* parent, const char* name, QRect geometry) {
 
 void setFittedText(QLabel* label, const QString& text) {
     label->setText(text);
-    label->adjustSize();
+    fitLabel(label);
 }
 
 void setFittedText(QAbstractButton* button, const QString& text) {

@@ -59,13 +59,39 @@ void CorvaneDialog::addTitleLabels(QPoint codePos, QPoint descPos) {
     L_SW_Code->setFont(programFont(24));
     paintText(L_SW_Code, kTitleGrey); // a palette: a style sheet per label would slow the start
     L_SW_Code->move(codePos);
-    L_SW_Code->adjustSize();
+    fitWhenShown(L_SW_Code);
 
     L_SW_Desc = new QLabel(this);
     L_SW_Desc->setObjectName("L_SW_Desc");
     L_SW_Desc->setFont(programFont(8, true));
     paintText(L_SW_Desc, kTitleGrey);
     L_SW_Desc->move(descPos);
+}
+
+void CorvaneDialog::fitWhenShown(QLabel* label) {
+    if (isVisible()) {
+        label->adjustSize();
+        return;
+    }
+    for (const QPointer<QLabel>& waiting : labelsToFit_)
+        if (waiting == label) return;
+    labelsToFit_.emplace_back(label);
+}
+
+void CorvaneDialog::fitWaitingLabels() {
+    for (const QPointer<QLabel>& label : labelsToFit_)
+        if (label) label->adjustSize();
+    labelsToFit_.clear();
+}
+
+void CorvaneDialog::showEvent(QShowEvent* event) {
+    fitWaitingLabels();
+    QDialog::showEvent(event);
+}
+
+void fitLabel(QLabel* label) {
+    if (auto* dialog = qobject_cast<CorvaneDialog*>(label->window())) dialog->fitWhenShown(label);
+    else label->adjustSize();
 }
 
 QPushButton* CorvaneDialog::addButton(const char* objectName, QRect geometry) {

@@ -5,7 +5,10 @@
 #include "common/platform.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
+
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -20,6 +23,10 @@ public:
     // Applies the catalogue texts to the window's controls.
     virtual void Set_Lang() {}
 
+    // Sizes `label` to its text when the window is next shown (at once when it is showing): measuring
+    // text loads fonts and shapes it, work wasted at start on windows that may never be opened.
+    void fitWhenShown(QLabel* label);
+
 protected:
     // Catalogue text `index`.
     QString text(int index) const;
@@ -31,12 +38,22 @@ protected:
     QPushButton* addButton(const char* objectName, QRect geometry);
     // Fixes the client size and centres the window on the screen.
     void setClientSize(int width, int height);
+    // Sizes the labels waiting for the window's showing; the base showEvent does it before painting.
+    void fitWaitingLabels();
+    void showEvent(QShowEvent* event) override;
 
     AppState& state_;
     Platform& platform_;
     QLabel* L_SW_Code = nullptr;
     QLabel* L_SW_Desc = nullptr;
+
+private:
+    std::vector<QPointer<QLabel>> labelsToFit_;
 };
+
+// Sizes a label to its text: at once, or when its window is next shown if that is a CorvaneDialog
+// not showing yet.
+void fitLabel(QLabel* label);
 
 // The program's font: Verdana where installed, a close sans-serif otherwise.
 QFont programFont(int pointSize = 8, bool bold = false);

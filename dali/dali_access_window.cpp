@@ -171,7 +171,7 @@ void TFDALI_Access::Init_Table() {
 void TFDALI_Access::Set_Lang() {
     setWindowTitle(text(kCaption));
     L_SW_Desc->setText(text(kDescription));
-    L_SW_Desc->adjustSize();
+    fitWhenShown(L_SW_Desc);
     Btn_OK->setText(text(kOk));
     Btn_Cancel->setText(text(kCancel));
     Btn_SelectAll->setText(text(kSelectAll));

@@ -323,7 +323,7 @@ QCheckBox* TFParGen::check(K key) const { return static_cast<QCheckBox*>(fields_
 void TFParGen::Set_Lang() {
     setWindowTitle(text(kCaption));
     L_SW_Desc->setText(text(kDescription));
-    L_SW_Desc->adjustSize();
+    fitWhenShown(L_SW_Desc);
     Btn_OK->setText(text(kOk));
     Btn_Cancel->setText(text(kCancel));
     Btn_OK->setToolTip(text(kOkHint));
@@ -335,7 +335,7 @@ void TFParGen::Set_Lang() {
                                               {L_DALI_TimeOut, kTimeOutLabel}};
     for (auto [label, index] : labels) {
         label->setText(text(index));
-        label->adjustSize();
+        fitWhenShown(label);
     }
     E_PORT->setToolTip(text(kPortHint));
     for (const FieldInfo& info : kFields) {

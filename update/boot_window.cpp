@@ -104,7 +104,7 @@ void TFBoot::buildPanels() {
 void TFBoot::Set_Lang() {
     setWindowTitle(text(kCaption));
     L_SW_Desc->setText(text(kDescription));
-    L_SW_Desc->adjustSize();
+    fitWhenShown(L_SW_Desc);
     L_IP_Address->setText(text(kAddressLabel));
     L_Update_Option->setText(text(kOptionLabel));
     CB_Update_Options->clear();
