@@ -48,10 +48,7 @@ void forEachRow(pugi::xml_node section, Visit visit) {
 }
 
 // Unless exactly "Y" (a missing attribute is not "Y") the row takes no entry.
-bool isEnabled(pugi::xml_node row) {
-    pugi::xml_attribute enable = row.attribute("Enable");
-    return enable && std::string_view(enable.value()) == "Y";
-}
+bool isEnabled(const RuleAttributes& cells) { return cells[RuEnable] == "Y"; }
 
 [[noreturn]] void missingAttribute(const Dali2Document& file, int rowNumber, std::size_t cell) {
     throw ImageBuildError(file.path, "input rule row " + std::to_string(rowNumber) + " has no " +
@@ -78,8 +75,7 @@ std::uint16_t eventCodeOf(std::optional<std::string_view> text) {
 }
 
 // Reads one enabled rule's attributes in the device's order; `positionCount` tracks the data array's end.
-RuleRecord ruleOf(const Dali2Document& file, pugi::xml_node row, int rowNumber, std::int32_t& positionCount) {
-    const RuleAttributes cells = readRowAttributes(row, kBuilderRuleAttributes);
+RuleRecord ruleOf(const Dali2Document& file, const RuleAttributes& cells, int rowNumber, std::int32_t& positionCount) {
     RuleRecord rule;
     rule.IsSensor = cells[RuDevSen] == "Sensor" ? 1 : 0;
     rule.TypeCode = typeCodeOf(cells[RuType], rule.IsSensor == 1);
@@ -164,16 +160,18 @@ std::unique_ptr<Dali2Document> parseDali2Document(std::string_view content, cons
 
 int ImportInputRules(RuleTable& rules, SettingsBlock& settings, const Dali2Document* file) {
     if (!file) return 0;
-    // The enabled rows are found in one pass and kept, so that their count is checked before any is read.
+    // Every row's attributes are read in one pass, and the enabled rows' kept, so that their count is checked
+    // before any is translated.
     struct EnabledRow {
-        pugi::xml_node row;
+        RuleAttributes cells;
         int number;
     };
     std::array<EnabledRow, RuleTable::kEntries> enabledRows;
     std::size_t enabled = 0;
     forEachRow(file->rules, [&](pugi::xml_node row, int rowNumber) {
-        if (!isEnabled(row)) return;
-        if (enabled < enabledRows.size()) enabledRows[enabled] = {row, rowNumber};
+        const RuleAttributes cells = readRowAttributes(row, kBuilderRuleAttributes);
+        if (!isEnabled(cells)) return;
+        if (enabled < enabledRows.size()) enabledRows[enabled] = {cells, rowNumber};
         ++enabled;
     });
     if (enabled > RuleTable::kEntries)
@@ -181,7 +179,7 @@ int ImportInputRules(RuleTable& rules, SettingsBlock& settings, const Dali2Docum
                                               std::to_string(RuleTable::kEntries) + " fit in the device");
     std::int32_t positionCount = -2; // no position seen
     for (std::size_t i = 0; i < enabled; ++i)
-        rules.entries[i] = ruleOf(*file, enabledRows[i].row, enabledRows[i].number, positionCount);
+        rules.entries[i] = ruleOf(*file, enabledRows[i].cells, enabledRows[i].number, positionCount);
     if (positionCount > 0) settings.putI32(settings_offset::DataArrayLength, positionCount);
     return static_cast<int>(enabled);
 }
