@@ -13,11 +13,19 @@ constexpr std::string_view kPilcrow = "\xC2\xB6"; // U+00B6 in UTF-8
 constexpr std::string_view kCommentMarker = "/#/";
 const std::string kBlank = " ";
 
+// Where the first CR or LF is, or npos. A plain loop: find_first_of looks each character up in the
+// set of two, several times slower over a language file of 70 KB read at every start.
+size_t lineBreak(std::string_view content) {
+    for (size_t i = 0; i < content.size(); ++i)
+        if (content[i] == '\n' || content[i] == '\r') return i;
+    return std::string_view::npos;
+}
+
 // Splits on CR, LF and CR LF, as a text reader does.
 template <typename Visit>
 void forEachLine(std::string_view content, Visit visit) {
     while (!content.empty()) {
-        size_t end = content.find_first_of("\r\n");
+        size_t end = lineBreak(content);
         if (end == std::string_view::npos) {
             visit(content);
             return;
