@@ -29,20 +29,20 @@ std::vector<std::string_view> textsOf(std::span<const TextValue> table, float va
     return texts;
 }
 
-namespace {
-// The integer of everything after the first occurrence of `prefix`, or nullopt when the prefix is absent.
-std::optional<std::int32_t> numberAfter(std::string_view text, std::string_view prefix, std::int32_t fallback) {
-    const auto at = text.find(prefix);
-    if (at == std::string_view::npos) return std::nullopt;
-    return parseIntOr(text.substr(at + prefix.size()), fallback);
-}
-} // namespace
-
 std::uint8_t channelAddressOf(std::string_view text) {
-    if (auto channel = numberAfter(text, "DALI Channel ", 0)) return static_cast<std::uint8_t>(*channel);
-    if (auto group = numberAfter(text, "DALI Group ", 1)) return static_cast<std::uint8_t>(63u + static_cast<std::uint32_t>(*group));
-    if (contains(text, "DALI Broadcast")) return kBroadcastAddress;
-    return 0;
+    // One pass over the occurrences of "DALI ": the first "DALI Channel " wins outright, else the first
+    // "DALI Group ", else any "DALI Broadcast".
+    constexpr std::string_view kDali = "DALI ";
+    std::optional<std::string_view> group;
+    bool broadcast = false;
+    for (auto at = text.find(kDali); at != std::string_view::npos; at = text.find(kDali, at + 1)) {
+        const std::string_view rest = text.substr(at + kDali.size());
+        if (rest.starts_with("Channel ")) return static_cast<std::uint8_t>(parseIntOr(rest.substr(8), 0));
+        if (!group && rest.starts_with("Group ")) group = rest.substr(6);
+        else if (rest.starts_with("Broadcast")) broadcast = true;
+    }
+    if (group) return static_cast<std::uint8_t>(63u + static_cast<std::uint32_t>(parseIntOr(*group, 1)));
+    return broadcast ? kBroadcastAddress : 0;
 }
 
 std::string channelTextOf(std::uint8_t address) {
