@@ -111,9 +111,6 @@ void TFDALI_Access::buildPages() {
     ACG_DALI_Device->setObjectName("ACG_DALI_Device");
     ASG->setObjectName("ASG");
     ACG->setObjectName("ACG");
-    ACG_DALI_Device->setTableModel(channelModel_);
-    ASG->setTableModel(ruleModel_);
-    ACG->setTableModel(functionModel_);
     ASG->setSharedBehaviours(true);
     ACG->setSharedBehaviours(true);
 
@@ -189,7 +186,17 @@ void TFDALI_Access::Set_Lang() {
         model->headersChanged();
 }
 
+// The views get their models on the window's first showing: attaching one sets up its headers'
+// sections, selection and some 50 connections, work wasted at start on a window that may never open.
+void TFDALI_Access::attachModels() {
+    if (ACG_DALI_Device->tableModel()) return;
+    ACG_DALI_Device->setTableModel(channelModel_);
+    ASG->setTableModel(ruleModel_);
+    ACG->setTableModel(functionModel_);
+}
+
 void TFDALI_Access::showEvent(QShowEvent* event) {
+    attachModels();
     CorvaneDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }

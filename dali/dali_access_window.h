@@ -35,6 +35,7 @@ class TFDALI_Access : public CorvaneDialog {
 
   private:
     void buildPages();
+    void attachModels();
     void buildButtons();
     void Init_Table();
 
