@@ -15,6 +15,9 @@ public:
     // Empties the buffer: used length 0, and nothing of an earlier image survives.
     void clear();
 
+    // Makes room for `size` bytes at once, so that writing an image of that size never moves its bytes.
+    void reserve(std::size_t size) { bytes_.reserve(size); }
+
     std::size_t used() const { return used_; }
     void setUsed(std::size_t used);
 

@@ -11,6 +11,7 @@ void ImageBlocks::reset() {
 
 void SerializeConfigImage(ImageBlocks& blocks, ImageBuffer& buffer) {
     buffer.clear();
+    buffer.reserve(kConfigImageSize);
     std::size_t position = SerializeRules(blocks.Rules, buffer, 0);
     position = SerializeFunctions(blocks.Functions, buffer, position);
     position = SerializeSettings(blocks.Settings, buffer, position);
@@ -19,11 +20,13 @@ void SerializeConfigImage(ImageBlocks& blocks, ImageBuffer& buffer) {
 
 void SerializeAuxSettingsImage(ImageBlocks& blocks, ImageBuffer& buffer) {
     buffer.clear();
+    buffer.reserve(kAuxSettingsImageSize);
     buffer.setUsed(SerializeSettings(blocks.Settings, buffer, 0));
 }
 
 void SerializeAuxTablesImage(ImageBlocks& blocks, ImageBuffer& buffer) {
     buffer.clear();
+    buffer.reserve(kAuxTablesImageSize);
     std::size_t position = SerializeRules(blocks.Rules, buffer, 0);
     position = SerializeFunctions(blocks.Functions, buffer, position);
     buffer.setUsed(SerializeChannelFlags(blocks.Channels, buffer, position));
