@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include "common/file_error.h"
 #include "common/safe_write.h"
 #include "common/xml_file.h"
 
@@ -28,6 +29,17 @@ void readDocument(const pugi::xml_document& document, AppState& state) {
 }
 
 const char* flagText(bool flag) { return flag ? "1" : "0"; }
+
+bool holdsExactly(const std::filesystem::path& path, const std::string& content) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) != content.size())
+        return false;
+    try {
+        return readWholeFile(path) == content;
+    } catch (const FileError&) {
+        return false; // then written, and any fault reported, as before
+    }
+}
 
 } // namespace
 
@@ -61,7 +73,11 @@ std::string settingsXml(const AppState& state) {
 }
 
 void writeSettingsFile(const std::filesystem::path& path, const AppState& state) {
-    writeFileAtomically(path, settingsXml(state));
+    const std::string content = settingsXml(state);
+    // Most closes change no setting: a file already holding exactly these bytes is left as it is,
+    // sparing the temporary file, its flush to the disk (often milliseconds) and the rename.
+    if (holdsExactly(path, content)) return;
+    writeFileAtomically(path, content);
 }
 
 } // namespace corvane

@@ -3,6 +3,7 @@
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace corvane {
 namespace {
@@ -103,6 +104,42 @@ TEST(SettingsFile, WrittenFileReadsBack) {
     readSettingsXml(kFull, state);
     writeSettingsFile(dir / "Corvane.xml", state);
     EXPECT_EQ(testing::readFile(dir / "Corvane.xml"), kFull);
+}
+
+// The file's identity: a rewrite replaces it with a new file (written beside it, then renamed).
+ino_t fileId(const std::filesystem::path& path) {
+    struct stat info {};
+    EXPECT_EQ(stat(path.c_str(), &info), 0);
+    return info.st_ino;
+}
+
+TEST(SettingsFile, UnchangedSettingsLeaveTheFileAsItIsAndAChangeRewritesIt) {
+    testing::TempDir dir;
+    const auto path = dir / "Corvane.xml";
+    AppState state;
+    readSettingsXml(kFull, state);
+    writeSettingsFile(path, state);
+    const ino_t written = fileId(path);
+    writeSettingsFile(path, state);
+    EXPECT_EQ(fileId(path), written);
+    EXPECT_EQ(testing::readFile(path), kFull);
+
+    state.LanguageName = "English";
+    writeSettingsFile(path, state);
+    EXPECT_NE(fileId(path), written);
+    AppState reread;
+    readSettingsFile(path, reread);
+    EXPECT_EQ(reread.LanguageName, "English");
+}
+
+TEST(SettingsFile, AFileWithOtherBytesIsRewrittenEvenWhenItReadsTheSame) {
+    testing::TempDir dir;
+    const auto path = dir / "Corvane.xml";
+    dir.write("Corvane.xml", std::string(kFull) + "\n");
+    AppState state;
+    readSettingsFile(path, state);
+    writeSettingsFile(path, state);
+    EXPECT_EQ(testing::readFile(path), kFull);
 }
 
 } // namespace
