@@ -86,10 +86,15 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
 
 namespace {
 
+// A read that failed after the file opened (for example a folder, or a disk error).
+struct ReadError {
+    int code;
+};
+
 // Reads `file` to its end into the buffer that `resize(size, kept)` makes `size` bytes long, keeping its first
 // `kept` bytes, and returns the number read. The buffer is sized from the file's length, one byte more so that
 // the end is met without growing; a regular file is thus read in one call, through no buffer of the stream's.
-// A read error ends the content where it stopped (a folder reads as empty).
+// A read error throws ReadError.
 template <typename Resize>
 std::size_t readToEnd(std::FILE* file, Resize resize) {
     std::setvbuf(file, nullptr, _IONBF, 0);
@@ -98,7 +103,8 @@ std::size_t readToEnd(std::FILE* file, Resize resize) {
     std::size_t used = 0;
     for (;;) {
         used += std::fread(data + used, 1, capacity - used, file);
-        if (used < capacity) return used; // the end of the file, or a read error
+        if (std::ferror(file)) throw ReadError{errno};
+        if (used < capacity) return used; // the end of the file
         capacity *= 2;                    // longer than its length said, or of no known length
         data = resize(capacity, used);
     }
@@ -120,23 +126,32 @@ OpenFile openOrThrow(const fs::path& path) {
 std::string readWholeFile(const fs::path& path) {
     const OpenFile file = openOrThrow(path);
     std::string content;
-    content.resize(readToEnd(file.get(), [&](std::size_t capacity, std::size_t) {
-        content.resize(capacity);
-        return content.data();
-    }));
+    try {
+        content.resize(readToEnd(file.get(), [&](std::size_t capacity, std::size_t) {
+            content.resize(capacity);
+            return content.data();
+        }));
+    } catch (const ReadError& error) {
+        throw FileError(path, "cannot be read: " + errnoText(error.code));
+    }
     return content;
 }
 
 AllocatedBytes readWholeFile(const fs::path& path, void* (*allocate)(std::size_t), void (*release)(void*)) {
     const OpenFile file = openOrThrow(path);
     std::unique_ptr<void, void (*)(void*)> block(nullptr, release);
-    const std::size_t size = readToEnd(file.get(), [&](std::size_t capacity, std::size_t kept) {
-        void* bigger = allocate(capacity);
-        if (!bigger) throw std::bad_alloc();
-        if (kept > 0) std::memcpy(bigger, block.get(), kept);
-        block.reset(bigger);
-        return static_cast<char*>(bigger);
-    });
+    std::size_t size = 0;
+    try {
+        size = readToEnd(file.get(), [&](std::size_t capacity, std::size_t kept) {
+            void* bigger = allocate(capacity);
+            if (!bigger) throw std::bad_alloc();
+            if (kept > 0) std::memcpy(bigger, block.get(), kept);
+            block.reset(bigger);
+            return static_cast<char*>(bigger);
+        });
+    } catch (const ReadError& error) {
+        throw FileError(path, "cannot be read: " + errnoText(error.code));
+    }
     return {block.release(), size};
 }
 

@@ -67,9 +67,16 @@ TEST(SafeWrite, FailureHalfWayKeepsTheOldFile) {
 }
 #endif
 
-TEST(SafeWrite, ReadingAMissingFileNamesIt) {
+TEST(SafeWrite, ReadingAMissingFileOrAFolderNamesIt) {
     TempDir dir;
     EXPECT_THROW(readWholeFile(dir / "none.lng"), FileError);
+    std::filesystem::create_directory(dir / "Italiano.lng");
+    try {
+        readWholeFile(dir / "Italiano.lng");
+        FAIL() << "a folder read as a file";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("Italiano.lng"), std::string::npos);
+    }
 }
 
 } // namespace
