@@ -2,6 +2,7 @@
 #include "app/corvane_application.h"
 #include "app/startup.h"
 #include "app/window_set.h"
+#include "common/corvane_dialog.h"
 #include "common/curl_http_client.h"
 #include "common/locale_regional_settings.h"
 #include "common/qt_platform.h"
@@ -25,6 +26,8 @@ bool quitAfterStart(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     corvane::CorvaneApplication application(argc, argv);
+    // Every window uses the program's font; as the default too, no control loads a second one.
+    QApplication::setFont(corvane::programFont());
 
     corvane::QtPrompts prompts;
     corvane::DesktopUrlOpener urls;
