@@ -1,5 +1,6 @@
 #include "common/text_util.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace corvane {
@@ -72,6 +73,12 @@ std::string toUpperAscii(std::string_view text) {
     std::string result(text);
     for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return result;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
 }
 
 std::string_view before(std::string_view text, std::string_view separator) {

@@ -37,6 +37,7 @@ inline std::int32_t parseIntOr(std::string_view text, std::int32_t fallback) {
 }
 
 std::string toUpperAscii(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b); // ASCII letters only
 
 // The part before / after the first occurrence of `separator`; after is empty when it is absent.
 std::string_view before(std::string_view text, std::string_view separator);

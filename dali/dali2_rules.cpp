@@ -16,10 +16,6 @@ bool inRange(const std::string& cell, int low, int high, int fallback) {
     return value >= low && value <= high;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && toUpperAscii(a) == toUpperAscii(b);
-}
-
 template <std::size_t N>
 bool holdsIgnoringCase(const std::array<std::string_view, N>& list, std::string_view text) {
     return std::any_of(list.begin(), list.end(),

@@ -62,9 +62,11 @@ std::int32_t functionNumberOf(std::string_view text) {
     return parseIntOr(trim(text.substr(0, blank)), 0);
 }
 
-std::uint8_t typeCodeOf(std::optional<std::string_view> text, bool isSensor) {
-    if (!text) return 0;
-    const auto code = isSensor ? codeOf(kInputTypeCodes, *text) : codeOf(kDeviceTypeCodes, *text);
+// Read as the checks read it (trimmed, letters of either case alike), so an accepted type reaches the device.
+std::uint8_t typeCodeOf(std::optional<std::string_view> cell, bool isSensor) {
+    if (!cell) return 0;
+    const std::string_view text = trim(*cell);
+    const auto code = isSensor ? codeOfIgnoringCase(kInputTypeCodes, text) : codeOfIgnoringCase(kDeviceTypeCodes, text);
     return static_cast<std::uint8_t>(code.value_or(0));
 }
 
@@ -77,7 +79,7 @@ std::uint16_t eventCodeOf(std::optional<std::string_view> text) {
 // Reads one enabled rule's attributes in the device's order; `positionCount` tracks the data array's end.
 RuleRecord ruleOf(const Dali2Document& file, const RuleAttributes& cells, int rowNumber, std::int32_t& positionCount) {
     RuleRecord rule;
-    rule.IsSensor = cells[RuDevSen] == "Sensor" ? 1 : 0;
+    rule.IsSensor = cells[RuDevSen] && trim(*cells[RuDevSen]) == "Sensor" ? 1 : 0;
     rule.TypeCode = typeCodeOf(cells[RuType], rule.IsSensor == 1);
     rule.ChannelNumber = static_cast<std::uint8_t>(integerOf(cells[RuChannelNumber], 0));
     rule.Instance = static_cast<std::uint8_t>(integerOf(cells[RuInstance], 0));

@@ -10,6 +10,12 @@ std::optional<int> codeOf(std::span<const TextCode> table, std::string_view text
     return std::nullopt;
 }
 
+std::optional<int> codeOfIgnoringCase(std::span<const TextCode> table, std::string_view text) {
+    for (const TextCode& row : table)
+        if (equalsIgnoringCase(row.text, text)) return row.code;
+    return std::nullopt;
+}
+
 std::optional<float> valueOf(std::span<const TextValue> table, std::string_view text) {
     for (const TextValue& row : table)
         if (row.text == text) return row.value;

@@ -76,6 +76,8 @@ inline constexpr std::array<TextCode, kSensorTypes.size()> kInputTypeCodes = pos
 
 // The code of the first row whose text equals `text` exactly; nullopt when none does.
 std::optional<int> codeOf(std::span<const TextCode> table, std::string_view text);
+// The same, with letters of either case alike.
+std::optional<int> codeOfIgnoringCase(std::span<const TextCode> table, std::string_view text);
 std::optional<float> valueOf(std::span<const TextValue> table, std::string_view text);
 
 // Backwards, for inspection: the text of the first row with `code`; nullopt when none has it.

@@ -126,6 +126,20 @@ TEST_F(InputRules, TwoBytesOnlyForASensorReadingTwoBytes) {
     EXPECT_EQ(ruleOf(images, 3).IsSensor, 0);
 }
 
+// The checks trim Device/Sensor and Type and take Type in either case: what they accept reaches the device.
+TEST_F(InputRules, DeviceSensorAndTypeAreReadAsTheChecksReadThem) {
+    writeDali2("", row("Enable=\"Y\" DeviceSensor=\"Sensor\" Type=\"Push Button\" NumBytes=\"1\" Function=\"0 - None\"") +
+                       row("Enable=\"Y\" DeviceSensor=\" Sensor \" Type=\" push button \" NumBytes=\"1\" Function=\"0 - None\"") +
+                       row("Enable=\"Y\" DeviceSensor=\"Device\" Type=\"Led Lamp\" Function=\"0 - None\"") +
+                       row("Enable=\"Y\" DeviceSensor=\"Device\" Type=\"LED LAMP\" Function=\"0 - None\""));
+    const BuiltImages images = build();
+    EXPECT_EQ(ruleOf(images, 1).IsSensor, 1);
+    EXPECT_EQ(ruleOf(images, 1).TypeCode, ruleOf(images, 0).TypeCode);
+    EXPECT_NE(ruleOf(images, 0).TypeCode, 0);
+    EXPECT_EQ(ruleOf(images, 3).TypeCode, ruleOf(images, 2).TypeCode);
+    EXPECT_NE(ruleOf(images, 2).TypeCode, 0);
+}
+
 TEST_F(InputRules, AttributesAreFoundInAnyOrderAndTheFirstOfANameWins) {
     writeDali2("", "<row Mnemonic=\"m\" Function=\"4 - x\" Instance=\"9\" Instance=\"8\" Unknown=\"1\" Enable=\"Y\" "
                    "Event=\"Short Press\" Position=\"3\"/>");

@@ -29,7 +29,7 @@ const CodeRow kConditionRows[] = {
 const CodeRow kDeviceTypeRows[] = {
     {"Fluorescent Lamp", 0}, {"Emergency Lamp", 1}, {"High Voltage Discharge", 2}, {"Alogen Lamp", 3}, {"Dimmer", 4},
     {"Converter", 5}, {"Led Lamp", 6}, {"Actuator On Off", 7}, {"Color Control", 8}, {"Sequencer", 9},
-    {"Push Button", 0}, {"led lamp", 0}};
+    {"Push Button", 0}, {"led lamp", 6} /* types are taken in either case, as the checks take them */};
 const CodeRow kInputTypeRows[] = {
     {"Generic Input", 0}, {"Push Button", 1}, {"Absolute Input", 2}, {"Occupancy Sensor", 3}, {"Light Sensor", 4},
     {"Color Sensor", 5}, {"Relative Input", 6}, {"Dimmer", 0}, {"", 0}};
