@@ -95,7 +95,9 @@ TFDALI_Access::TFDALI_Access(AppState& state, Platform& platform, QWidget* paren
     Init_Table();
 }
 
-TFDALI_Access::~TFDALI_Access() = default;
+// The grids are members, gone before QDialog's destructor hides the tables, whose views would then
+// ask the models for headers over freed grids: hide while everything is still alive.
+TFDALI_Access::~TFDALI_Access() { hide(); }
 
 void TFDALI_Access::buildPages() {
     PC_DALI = new QTabWidget(this);
