@@ -77,11 +77,7 @@ void TFCorvanoFirmWare::layOut() {
     setWindowTitle(QString::fromStdString(state_.AppCaption));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFont(programFont());
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(kWindowColour));
-    setPalette(background);
-    setAutoFillBackground(true);
+    applyProgramLook(this);
 
     addTitle();
     addConfigurationFrame();

@@ -44,11 +44,15 @@ CorvaneDialog::CorvaneDialog(AppState& state, Platform& platform, QWidget* paren
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFont(programFont());
-    QPalette background = palette();
+    applyProgramLook(this);
+}
+
+void applyProgramLook(QWidget* window) {
+    window->setFont(programFont());
+    QPalette background = window->palette();
     background.setColor(QPalette::Window, QColor(kWindowColour));
-    setPalette(background);
-    setAutoFillBackground(true);
+    window->setPalette(background);
+    window->setAutoFillBackground(true);
 }
 
 QString CorvaneDialog::text(int index) const { return QString::fromStdString(state_.Texts[index]); }

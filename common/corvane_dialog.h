@@ -61,4 +61,7 @@ QFont programFont(int pointSize = 8, bool bold = false);
 bool fontInstalled(const QString& family);
 inline constexpr QRgb kWindowColour = 0xF8F7ED; // RGB(248, 247, 237)
 
+// The look every window shares: the program's font on the window colour.
+void applyProgramLook(QWidget* window);
+
 } // namespace corvane
