@@ -1,6 +1,7 @@
 #include "settings/par_gen_window.h"
 
 #include "common/file_error.h"
+#include "settings/caption_box.h"
 #include "settings/par_gen_check.h"
 #include "settings/par_gen_layout.h"
 
@@ -79,13 +80,9 @@ QLabel* addLabel(QWidget* parent, const char* objectName, QPoint position) {
     return label;
 }
 
-// A box whose caption sits on its top border line, so a collapsed box is one thin strip.
 QGroupBox* addBox(QWidget* parent, const char* objectName) {
-    auto* box = new QGroupBox(parent);
+    auto* box = new CaptionBox(parent);
     box->setObjectName(objectName);
-    box->setStyleSheet(QString("QGroupBox#%1 { border: 1px solid #b8b6a8; border-radius: 3px; margin-top: 6px; }"
-                               "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0; }")
-                           .arg(objectName));
     return box;
 }
 
