@@ -5,6 +5,9 @@
 #include "text/default_texts.h"
 #include "text/text_encoding.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace corvane {
 
 namespace {
@@ -13,27 +16,24 @@ constexpr std::string_view kPilcrow = "\xC2\xB6"; // U+00B6 in UTF-8
 constexpr std::string_view kCommentMarker = "/#/";
 const std::string kBlank = " ";
 
-// Where the first CR or LF is, or npos. A plain loop: find_first_of looks each character up in the
-// set of two, several times slower over a language file of 70 KB read at every start.
-size_t lineBreak(std::string_view content) {
-    for (size_t i = 0; i < content.size(); ++i)
-        if (content[i] == '\n' || content[i] == '\r') return i;
-    return std::string_view::npos;
-}
-
-// Splits on CR, LF and CR LF, as a text reader does.
-template <typename Visit>
-void forEachLine(std::string_view content, Visit visit) {
-    while (!content.empty()) {
-        size_t end = lineBreak(content);
-        if (end == std::string_view::npos) {
-            visit(content);
-            return;
-        }
-        visit(content.substr(0, end));
-        size_t next = end + 1;
-        if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
-        content.remove_prefix(next);
+// Splits on CR, LF and CR LF, as a text reader does. The next CR and the next LF are each looked up
+// with memchr, and again only once a line start has passed them, so the text is scanned at most twice
+// whatever its line ends; a language file of 70 KB is read at every start.
+template <typename Visit> void forEachLine(std::string_view content, Visit visit) {
+    if (content.empty()) return;
+    const auto next = [content](char c, size_t from) {
+        const void* found = std::memchr(content.data() + from, c, content.size() - from);
+        return found ? static_cast<size_t>(static_cast<const char*>(found) - content.data()) : content.size();
+    };
+    size_t lf = next('\n', 0), cr = next('\r', 0);
+    for (size_t start = 0; start < content.size();) {
+        if (lf < start) lf = next('\n', start);
+        if (cr < start) cr = next('\r', start);
+        const size_t end = std::min(lf, cr);
+        visit(content.substr(start, end - start));
+        if (end == content.size()) return;
+        start = end + 1;
+        if (content[end] == '\r' && start < content.size() && content[start] == '\n') ++start;
     }
 }
 

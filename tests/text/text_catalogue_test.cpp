@@ -70,6 +70,17 @@ TEST(LanguageFile, LaterLinesWinAndOtherLinesAreIgnored) {
     EXPECT_EQ(texts[14], "Close Configurator");
 }
 
+// Every kind of line end splits lines alike, wherever it stands.
+TEST(LanguageFile, SplitsOnCrLfAndCrLf) {
+    for (const char* content : {"STR12 = a\rSTR13 = b\r", "STR12 = a\n\rSTR13 = b", "STR12 = a\r\r\nSTR13 = b\n",
+                                "\nSTR12 = a\nSTR13 = b", "\r\nSTR12 = a\r\n\r\nSTR13 = b\r\n\r\n"}) {
+        TextCatalogue texts = defaults();
+        texts.applyLanguageText(content);
+        EXPECT_EQ(texts[12], "a") << content;
+        EXPECT_EQ(texts[13], "b") << content;
+    }
+}
+
 TEST(LanguageFile, InitLanguageFallsBackToEnglishThenToTheDefaults) {
     testing::TempDir dir;
     TextCatalogue texts;
