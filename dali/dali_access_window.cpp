@@ -58,12 +58,11 @@ constexpr int kRuleKeyColumn = 1 + RuDevSen;
 constexpr int kEventColumn = 1 + FnValue;
 constexpr int kConditionColumn = 1 + FnCondition;
 
-QWidget* pageWith(TableView* table, const char* name) {
+// A page that will hold one table, filling it.
+QWidget* tablePage(const char* name) {
     auto* page = new QWidget;
     page->setObjectName(name);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(table);
+    (new QVBoxLayout(page))->setContentsMargins(0, 0, 0, 0);
     return page;
 }
 
@@ -107,23 +106,26 @@ void TFDALI_Access::buildPages() {
     channelModel_ = new TableModel(channels_, state_.Texts, this);
     ruleModel_ = new TableModel(rules_, state_.Texts, this);
     functionModel_ = new TableModel(functions_, state_.Texts, this);
-    ACG_DALI_Device = new TableView(state_);
-    ASG = new TableView(state_);
-    ACG = new TableView(state_);
-    ACG_DALI_Device->setObjectName("ACG_DALI_Device");
-    ASG->setObjectName("ASG");
-    ACG->setObjectName("ACG");
-    ASG->setSharedBehaviours(true);
-    ACG->setSharedBehaviours(true);
 
-    TS_Select_Device = pageWith(ACG_DALI_Device, "TS_Select_Device");
-    TS_Set_Access = pageWith(ASG, "TS_Set_Access");
-    TS_Functions = pageWith(ACG, "TS_Functions");
+    TS_Select_Device = tablePage("TS_Select_Device");
+    TS_Set_Access = tablePage("TS_Set_Access");
+    TS_Functions = tablePage("TS_Functions");
     PC_DALI->addTab(TS_Select_Device, QString());
     PC_DALI->addTab(TS_Set_Access, QString());
     PC_DALI->addTab(TS_Functions, QString());
 
     connect(PC_DALI, &QTabWidget::currentChanged, this, [this] { PC_DALIChange(); });
+}
+
+// The three tables are made on the window's first showing: with their headers, scroll bars and some 50
+// connections each, they are a quarter of all the controls the program would otherwise build at start,
+// for a window that may never open.
+void TFDALI_Access::buildTables() {
+    if (ACG_DALI_Device) return;
+    ACG_DALI_Device = addTable(TS_Select_Device, "ACG_DALI_Device", channelModel_, false);
+    ASG = addTable(TS_Set_Access, "ASG", ruleModel_, true);
+    ACG = addTable(TS_Functions, "ACG", functionModel_, true);
+
     connect(ACG_DALI_Device, &TableView::headerMenuRequested, this, [this](int col, const QPoint& at) {
         if (auto menu = headerMenu(col)) menu->exec(at);
     });
@@ -131,6 +133,15 @@ void TFDALI_Access::buildPages() {
             [this](const QModelIndex& index, const QString& text) {
                 ACGComboChange(TableModel::tableRow(index), index.column(), text.toStdString());
             });
+}
+
+TableView* TFDALI_Access::addTable(QWidget* page, const char* name, TableModel* model, bool sharedBehaviours) {
+    auto* table = new TableView(state_);
+    table->setObjectName(name);
+    table->setSharedBehaviours(sharedBehaviours);
+    page->layout()->addWidget(table);
+    table->setTableModel(model);
+    return table;
 }
 
 void TFDALI_Access::buildButtons() {
@@ -188,17 +199,13 @@ void TFDALI_Access::Set_Lang() {
         model->headersChanged();
 }
 
-// The views get their models on the window's first showing: attaching one sets up its headers'
-// sections, selection and some 50 connections, work wasted at start on a window that may never open.
-void TFDALI_Access::attachModels() {
-    if (ACG_DALI_Device->tableModel()) return;
-    ACG_DALI_Device->setTableModel(channelModel_);
-    ASG->setTableModel(ruleModel_);
-    ACG->setTableModel(functionModel_);
+// The tables join the window before it becomes visible, so they show with it and can take the focus.
+void TFDALI_Access::setVisible(bool visible) {
+    if (visible) buildTables();
+    CorvaneDialog::setVisible(visible);
 }
 
 void TFDALI_Access::showEvent(QShowEvent* event) {
-    attachModels();
     CorvaneDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }

@@ -30,12 +30,15 @@ class TFDALI_Access : public CorvaneDialog {
     // The header menu of a channel-table column (Min-Max Value, Recall Level); nullptr for others.
     std::unique_ptr<QMenu> headerMenu(int col);
 
+    void setVisible(bool visible) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void buildPages();
-    void attachModels();
+    void buildTables();
+    TableView* addTable(QWidget* page, const char* name, TableModel* model, bool sharedBehaviours);
     void buildButtons();
     void Init_Table();
 

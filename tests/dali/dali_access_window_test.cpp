@@ -5,6 +5,7 @@
 #include "dali/dali_access_file.h"
 #include "tests/dali/dali_window_fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
@@ -65,6 +66,13 @@ class DaliAccessWindowTest : public QObject {
                  QString::fromStdString(f->state.Texts[2548]));
         QCOMPARE(grid("ACG_DALI_Device").text(64, 0), std::string("DALI ID Device 63"));
         QCOMPARE(grid("ASG").colour(1, 9), 0xD5D5FFu);
+    }
+
+    void theChannelTableHasTheFocusWhenOpened() {
+        open();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table("ACG_DALI_Device")));
     }
 
     void opensEmptyWithoutFiles() {
