@@ -99,6 +99,19 @@ QToolButton* addToggle(QWidget* parent, const QString& objectName, Qt::ArrowType
 } // namespace
 
 TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : CorvaneDialog(state, platform, parent) {
+    setClientSize(kClientWidth, parGenLayout(true, true).clientHeight);
+    Set_Lang();
+}
+
+// The controls are made on the window's first showing, before it becomes visible: some forty of them,
+// work the program's start would otherwise do for a window that may never open.
+void TFParGen::setVisible(bool visible) {
+    if (visible) buildControls();
+    CorvaneDialog::setVisible(visible);
+}
+
+void TFParGen::buildControls() {
+    if (Btn_OK) return;
     addTitleLabels();
     buildEthernetBox();
     buildDaliBox();
@@ -109,7 +122,6 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
     GB_DALI_.group->hide();
     Collapse_Expand_Creation();
     Move_GroupBoxs();
-    setClientSize(kClientWidth, parGenLayout(true, true).clientHeight);
     Set_Lang();
 }
 
@@ -319,6 +331,7 @@ QCheckBox* TFParGen::check(K key) const { return static_cast<QCheckBox*>(fields_
 
 void TFParGen::Set_Lang() {
     setWindowTitle(text(kCaption));
+    if (!Btn_OK) return; // the controls take their texts when they are made
     L_SW_Desc->setText(text(kDescription));
     fitWhenShown(L_SW_Desc);
     Btn_OK->setText(text(kOk));

@@ -21,6 +21,7 @@ public:
     TFParGen(AppState& state, Platform& platform, QWidget* parent = nullptr);
 
     void Set_Lang() override;
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +38,7 @@ private:
         bool visible = true; // expanded
     };
 
+    void buildControls();
     void buildEthernetBox();
     void buildDaliBox();
     void buildButtons();

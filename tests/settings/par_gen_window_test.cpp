@@ -333,6 +333,7 @@ private slots:
 
     void setLangAppliesTheCatalogue() {
         QCOMPARE(window_->windowTitle(), "Set Communication");
+        open();
         QCOMPARE(find<QLabel>("L_SW_Desc")->text(), "Set Communication Setting");
         QCOMPARE(find<QLabel>("L_SW_Code")->text(), "QS51207");
         QCOMPARE(find<QGroupBox>("GB_Modbus_TCP_Slave")->title(), " Ethernet ");
