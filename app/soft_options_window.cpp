@@ -95,6 +95,21 @@ void setFittedText(QAbstractButton* button, const QString& text) {
 TFSoftOptions::TFSoftOptions(AppState& state, Platform& platform, QWidget* parent)
     : CorvaneDialog(state, platform, parent) {
     setObjectName("TFSoftOptions");
+    checker_ = new VersionChecker(platform.http, this);
+    connect(checker_, &VersionChecker::finished, this, &TFSoftOptions::showCheckResult);
+    setClientSize(kClientWidth, kClientHeight);
+    Set_Lang();
+}
+
+// The pages are made on the window's first showing, before it becomes visible: work the program's
+// start would otherwise do for a window that may never open.
+void TFSoftOptions::setVisible(bool visible) {
+    if (visible) buildControls();
+    CorvaneDialog::setVisible(visible);
+}
+
+void TFSoftOptions::buildControls() {
+    if (Btn_OK) return;
     addTitleLabels();
     PC_Options = new QTabWidget(this);
     PC_Options->setObjectName("PC_Options");
@@ -116,11 +131,6 @@ TFSoftOptions::TFSoftOptions(AppState& state, Platform& platform, QWidget* paren
     Btn_Cancel = addButton("Btn_Cancel", QRect(134, buttonTop, 110, 28));
     connect(Btn_OK, &QPushButton::clicked, this, &TFSoftOptions::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    checker_ = new VersionChecker(platform.http, this);
-    connect(checker_, &VersionChecker::finished, this, &TFSoftOptions::showCheckResult);
-
-    setClientSize(kClientWidth, kClientHeight);
     Set_Lang();
 }
 
@@ -166,6 +176,7 @@ void TFSoftOptions::buildSettingsPage(QWidget* page) {
 
 void TFSoftOptions::Set_Lang() {
     setWindowTitle(text(kCaption));
+    if (!Btn_OK) return; // the controls take their texts when they are made
     setFittedText(L_SW_Desc, text(kDescription));
     PC_Options->setTabText(PC_Options->indexOf(TS_Language), text(kLanguagePage));
     PC_Options->setTabText(PC_Options->indexOf(TS_Con_Options), text(kConnectionPage));
@@ -294,6 +305,7 @@ void TFSoftOptions::Update_CheckBox() {
 void TFSoftOptions::Btn_Check_UpdateClick() { checker_->start(); }
 
 void TFSoftOptions::showCheckResult(bool newer) {
+    if (!LL_Check_Update) return; // never shown: nowhere to show the answer
     if (newer) {
         LL_Check_Update->setTextFormat(Qt::RichText);
         LL_Check_Update->setText(QString("<a href=\"%1\">%2</a>")

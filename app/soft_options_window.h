@@ -26,6 +26,7 @@ public:
     TFSoftOptions(AppState& state, Platform& platform, QWidget* parent = nullptr);
 
     void Set_Lang() override;
+    void setVisible(bool visible) override;
 
     // The main window's re-application of every window's texts after a language pick; without it
     // only this window's texts are re-applied.
@@ -46,6 +47,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
+
     struct LanguageSlot {
         QLabel* picture = nullptr;
         QLabel* label = nullptr;

@@ -42,7 +42,6 @@ int main(int argc, char* argv[]) {
     state.EnableInternet = state.EnableUpdateCheck = true;
 
     corvane::TFSoftOptions window(state, platform);
-    auto* pages = window.findChild<QTabWidget*>("PC_Options");
     const char* pageNames[] = {"language", "connection", "settings"};
     int failures = 0;
     for (const char* language : {"English", "Italiano"}) {
@@ -50,6 +49,7 @@ int main(int argc, char* argv[]) {
         state.Texts.InitLanguage(state.LanguageDir, state.LanguageName);
         window.Set_Lang();
         window.show();
+        auto* pages = window.findChild<QTabWidget*>("PC_Options"); // made on the first showing
         QEventLoop waitForCheck;
         QObject::connect(&window.versionChecker(), &corvane::VersionChecker::finished, &waitForCheck, &QEventLoop::quit);
         window.versionChecker().start();
@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     // Two pages of languages; those without a flag of their own show the default flag.
     for (const char* extra : {"Deutsch", "Espanol", "Francais", "Nederlands", "Polski", "Portugues"})
         appDir.write(std::string("LANGUAGE/") + extra + ".lng", "STR0 = -");
-    pages->setCurrentIndex(0);
+    window.findChild<QTabWidget*>("PC_Options")->setCurrentIndex(0);
     window.show();
     if (!output->save(window, "app_options_language_pages")) ++failures;
     return failures == 0 ? 0 : 1;

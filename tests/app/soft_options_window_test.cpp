@@ -91,6 +91,7 @@ private slots:
         Fixture f;
         QCOMPARE(f.window->size(), QSize(509, 373));
         QCOMPARE(f.window->windowTitle(), QString("Software Options"));
+        f.show();
         QCOMPARE(f.child<QPushButton>("Btn_OK")->geometry(), QRect(16, 339, 110, 28));
         QCOMPARE(f.child<QPushButton>("Btn_Cancel")->geometry(), QRect(134, 339, 110, 28));
         QCOMPARE(f.child<QPushButton>("Btn_Check_Update")->geometry(), QRect(36, 78, 204, 28));
