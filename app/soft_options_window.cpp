@@ -101,15 +101,8 @@ TFSoftOptions::TFSoftOptions(AppState& state, Platform& platform, QWidget* paren
     Set_Lang();
 }
 
-// The pages are made on the window's first showing, before it becomes visible: work the program's
-// start would otherwise do for a window that may never open.
-void TFSoftOptions::setVisible(bool visible) {
-    if (visible) buildControls();
-    CorvaneDialog::setVisible(visible);
-}
-
+// The three pages and the buttons, made on the window's first showing.
 void TFSoftOptions::buildControls() {
-    if (Btn_OK) return;
     addTitleLabels();
     PC_Options = new QTabWidget(this);
     PC_Options->setObjectName("PC_Options");
@@ -176,7 +169,7 @@ void TFSoftOptions::buildSettingsPage(QWidget* page) {
 
 void TFSoftOptions::Set_Lang() {
     setWindowTitle(text(kCaption));
-    if (!Btn_OK) return; // the controls take their texts when they are made
+    if (!controlsBuilt()) return; // the controls take their texts when they are made
     setFittedText(L_SW_Desc, text(kDescription));
     PC_Options->setTabText(PC_Options->indexOf(TS_Language), text(kLanguagePage));
     PC_Options->setTabText(PC_Options->indexOf(TS_Con_Options), text(kConnectionPage));

@@ -26,7 +26,6 @@ public:
     TFSoftOptions(AppState& state, Platform& platform, QWidget* parent = nullptr);
 
     void Set_Lang() override;
-    void setVisible(bool visible) override;
 
     // The main window's re-application of every window's texts after a language pick; without it
     // only this window's texts are re-applied.
@@ -43,12 +42,11 @@ public:
     void LangClick(int slot);
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-
     struct LanguageSlot {
         QLabel* picture = nullptr;
         QLabel* label = nullptr;

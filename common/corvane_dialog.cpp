@@ -47,6 +47,14 @@ CorvaneDialog::CorvaneDialog(AppState& state, Platform& platform, QWidget* paren
     applyProgramLook(this);
 }
 
+void CorvaneDialog::setVisible(bool visible) {
+    if (visible && !controlsBuilt_) {
+        controlsBuilt_ = true;
+        buildControls();
+    }
+    QDialog::setVisible(visible);
+}
+
 void applyProgramLook(QWidget* window) {
     window->setFont(programFont());
     QPalette background = window->palette();

@@ -27,6 +27,9 @@ public:
     // text loads fonts and shapes it, work wasted at start on windows that may never be opened.
     void fitWhenShown(QLabel* label);
 
+    // Makes the controls of buildControls() on the first showing, before the window becomes visible.
+    void setVisible(bool visible) override;
+
 protected:
     // Catalogue text `index`.
     QString text(int index) const;
@@ -41,6 +44,10 @@ protected:
     // Sizes the labels waiting for the window's showing; the base showEvent does it before painting.
     void fitWaitingLabels();
     void showEvent(QShowEvent* event) override;
+    // The controls a window makes on its first showing rather than at start, where it would be
+    // work wasted on a window that may never open. Set_Lang() can tell by controlsBuilt().
+    virtual void buildControls() {}
+    bool controlsBuilt() const { return controlsBuilt_; }
 
     AppState& state_;
     Platform& platform_;
@@ -49,6 +56,7 @@ protected:
 
 private:
     std::vector<QPointer<QLabel>> labelsToFit_;
+    bool controlsBuilt_ = false;
 };
 
 // Sizes a label to its text: at once, or when its window is next shown if that is a CorvaneDialog

@@ -118,10 +118,8 @@ void TFDALI_Access::buildPages() {
 }
 
 // The three tables are made on the window's first showing: with their headers, scroll bars and some 50
-// connections each, they are a quarter of all the controls the program would otherwise build at start,
-// for a window that may never open.
-void TFDALI_Access::buildTables() {
-    if (ACG_DALI_Device) return;
+// connections each, they are a quarter of all the controls the program would otherwise build at start.
+void TFDALI_Access::buildControls() {
     ACG_DALI_Device = addTable(TS_Select_Device, "ACG_DALI_Device", channelModel_, false);
     ASG = addTable(TS_Set_Access, "ASG", ruleModel_, true);
     ACG = addTable(TS_Functions, "ACG", functionModel_, true);
@@ -197,12 +195,6 @@ void TFDALI_Access::Set_Lang() {
     channelModel_->rowsChanged();
     for (TableModel* model : {channelModel_, ruleModel_, functionModel_})
         model->headersChanged();
-}
-
-// The tables join the window before it becomes visible, so they show with it and can take the focus.
-void TFDALI_Access::setVisible(bool visible) {
-    if (visible) buildTables();
-    CorvaneDialog::setVisible(visible);
 }
 
 void TFDALI_Access::showEvent(QShowEvent* event) {

@@ -30,14 +30,12 @@ class TFDALI_Access : public CorvaneDialog {
     // The header menu of a channel-table column (Min-Max Value, Recall Level); nullptr for others.
     std::unique_ptr<QMenu> headerMenu(int col);
 
-    void setVisible(bool visible) override;
-
   protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void buildPages();
-    void buildTables();
     TableView* addTable(QWidget* page, const char* name, TableModel* model, bool sharedBehaviours);
     void buildButtons();
     void Init_Table();

@@ -103,15 +103,8 @@ TFParGen::TFParGen(AppState& state, Platform& platform, QWidget* parent) : Corva
     Set_Lang();
 }
 
-// The controls are made on the window's first showing, before it becomes visible: some forty of them,
-// work the program's start would otherwise do for a window that may never open.
-void TFParGen::setVisible(bool visible) {
-    if (visible) buildControls();
-    CorvaneDialog::setVisible(visible);
-}
-
+// Some forty controls, made on the window's first showing.
 void TFParGen::buildControls() {
-    if (Btn_OK) return;
     addTitleLabels();
     buildEthernetBox();
     buildDaliBox();
@@ -331,7 +324,7 @@ QCheckBox* TFParGen::check(K key) const { return static_cast<QCheckBox*>(fields_
 
 void TFParGen::Set_Lang() {
     setWindowTitle(text(kCaption));
-    if (!Btn_OK) return; // the controls take their texts when they are made
+    if (!controlsBuilt()) return; // the controls take their texts when they are made
     L_SW_Desc->setText(text(kDescription));
     fitWhenShown(L_SW_Desc);
     Btn_OK->setText(text(kOk));

@@ -21,9 +21,9 @@ public:
     TFParGen(AppState& state, Platform& platform, QWidget* parent = nullptr);
 
     void Set_Lang() override;
-    void setVisible(bool visible) override;
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,7 +38,6 @@ private:
         bool visible = true; // expanded
     };
 
-    void buildControls();
     void buildEthernetBox();
     void buildDaliBox();
     void buildButtons();
