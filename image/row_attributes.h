@@ -37,9 +37,12 @@ RowAttributes<N> readRowAttributes(pugi::xml_node row, const std::array<std::str
     std::size_t expected = 0;
     for (pugi::xml_attribute attribute = row.first_attribute(); attribute; attribute = attribute.next_attribute()) {
         const char* name = attribute.name();
-        std::size_t index = expected < N && isNamed(expected, name) ? expected : 0;
-        while (index < N && !isNamed(index, name)) ++index;
-        if (index == N) continue; // an attribute the builder does not read
+        std::size_t index = expected;
+        if (index >= N || !isNamed(index, name)) { // out of order: look through every name
+            index = 0;
+            while (index < N && !isNamed(index, name)) ++index;
+            if (index == N) continue; // an attribute the builder does not read
+        }
         if (!cells.values_[index]) cells.values_[index] = attribute.value(); // the first of a name wins
         expected = index + 1;
     }
