@@ -298,7 +298,7 @@ void TFSoftOptions::Update_CheckBox() {
 void TFSoftOptions::Btn_Check_UpdateClick() { checker_->start(); }
 
 void TFSoftOptions::showCheckResult(bool newer) {
-    if (!LL_Check_Update) return; // never shown: nowhere to show the answer
+    if (!controlsBuilt()) return; // never shown: nowhere to show the answer
     if (newer) {
         LL_Check_Update->setTextFormat(Qt::RichText);
         LL_Check_Update->setText(QString("<a href=\"%1\">%2</a>")
